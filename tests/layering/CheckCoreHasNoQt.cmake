@@ -1,0 +1,22 @@
+# Fails when a file under model/ or document/ includes a Qt header, or when vantor_core
+# links a Qt library.
+set(bad "")
+foreach(dir model document resources)
+    file(GLOB_RECURSE files "${SOURCE_DIR}/${dir}/*.h" "${SOURCE_DIR}/${dir}/*.hpp"
+                            "${SOURCE_DIR}/${dir}/*.cpp" "${SOURCE_DIR}/${dir}/*.cc")
+    foreach(f IN LISTS files)
+        file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt[A-Za-z]*/)")
+        if(hits)
+            list(APPEND bad "${f}: ${hits}")
+        endif()
+    endforeach()
+endforeach()
+file(READ "${LINKS_FILE}" links)
+if(links MATCHES "Qt[0-9]*::|Qt[0-9]*(Core|Gui|Widgets)")
+    list(APPEND bad "vantor_core links Qt: ${links}")
+endif()
+if(bad)
+    list(JOIN bad "\n" msg)
+    message(FATAL_ERROR "Qt reached the core:\n${msg}")
+endif()
+message(STATUS "core is Qt-free")
