@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+/// Replaces a file only when its new content was written completely.
+///
+/// The bytes go to a temporary file in the target's folder; `Commit` flushes it to disk,
+/// renames it over the target and flushes the folder. Until then the target is untouched,
+/// and a writer that is destroyed without a successful `Commit` removes its temporary file.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string target);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    /// Creates the temporary file; false when the folder does not exist or is not writable.
+    bool Open();
+    /// Appends bytes; false after any write error (later writes are ignored).
+    bool Write(std::string_view bytes);
+    /// Makes the written bytes the target's content; false (and the target unchanged) on
+    /// any error so far or now.
+    bool Commit();
+
+    const std::string& Target() const { return m_target; }
+
+    /// Test hook: makes writes fail once this many bytes have been written in this
+    /// process (negative: never). Lets tests interrupt a save part-way.
+    static void FailWritesAfter(long long bytes);
+
+private:
+    void Discard();
+
+    std::string m_target;
+    std::string m_tempPath;
+    int m_fd = -1;
+    bool m_failed = false;
+};
+
+/// Writes `bytes` to `path` through an `AtomicFile`.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+/// Reads a whole file as bytes; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+} // namespace vantor

@@ -1,0 +1,70 @@
+#include "document/AtomicFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using namespace vantor;
+
+namespace {
+
+class AtomicFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vantor-atomic-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        AtomicFile::FailWritesAfter(-1);
+        fs::remove_all(dir);
+    }
+    std::string Path(const char* name) const { return (dir / name).string(); }
+    size_t EntryCount() const {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(dir), {}));
+    }
+    fs::path dir;
+};
+
+TEST_F(AtomicFileTest, ReplacesContentAndLeavesNoTemporaryFile) {
+    const auto target = Path("lib.vtl");
+    ASSERT_TRUE(WriteFileAtomically(target, "old"));
+    ASSERT_TRUE(WriteFileAtomically(target, std::string("new\0bytes", 9)));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, std::string("new\0bytes", 9));
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicFileTest, FailedWriteKeepsThePreviousFileAndRemovesTheTemporary) {
+    const auto target = Path("lib.vtl");
+    ASSERT_TRUE(WriteFileAtomically(target, "previous content"));
+    AtomicFile::FailWritesAfter(5);
+    EXPECT_FALSE(WriteFileAtomically(target, std::string(100000, 'x')));
+    AtomicFile::FailWritesAfter(-1);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, "previous content");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicFileTest, UncommittedWriterLeavesNothingBehind) {
+    {
+        AtomicFile file(Path("never.vtl"));
+        ASSERT_TRUE(file.Open());
+        ASSERT_TRUE(file.Write("half"));
+    }
+    EXPECT_EQ(EntryCount(), 0u);
+}
+
+TEST_F(AtomicFileTest, MissingFolderFails) {
+    EXPECT_FALSE(WriteFileAtomically(Path("no/such/folder/lib.vtl"), "x"));
+    std::string bytes = "unchanged";
+    EXPECT_FALSE(ReadWholeFile(Path("absent"), bytes));
+    EXPECT_EQ(bytes, "unchanged");
+}
+
+} // namespace
