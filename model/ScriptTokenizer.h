@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+/// When the text begins with a double quote: the text without that quote, cut before the
+/// next double quote if there is one. Otherwise the text unchanged.
+std::string_view QuoteStrip(std::string_view text);
+
+/// Splits a script line into words. A word is a run of non-white-space characters, or a
+/// double-quoted text including both quotes (to the end of the line when the closing quote
+/// is missing). Words stop at a "//" comment. The tokenizer keeps its own copy of the text.
+class WordTokenizer {
+public:
+    /// Starts with the text, white space removed at both ends.
+    explicit WordTokenizer(std::string_view text);
+
+    /// Moves to the next word. False, with an empty token, when the rest is empty or begins
+    /// with "//"; the rest then stays as it is.
+    bool Next();
+
+    /// The current word (empty before the first Next and after a false Next).
+    std::string_view Token() const { return Slice(tokenBegin_, tokenEnd_); }
+
+    /// What follows the current word, without leading white space.
+    std::string_view Rest() const { return Slice(restBegin_, text_.size()); }
+
+private:
+    std::string_view Slice(std::size_t begin, std::size_t end) const {
+        return std::string_view(text_).substr(begin, end - begin);
+    }
+
+    std::string text_;
+    std::size_t tokenBegin_ = 0;
+    std::size_t tokenEnd_ = 0;
+    std::size_t restBegin_ = 0;
+};
+
+/// Splits console text into the commands between semicolons. The text is trimmed and
+/// quote-stripped first; pieces are not trimmed and may be empty. A final semicolon does
+/// not start another piece. The splitter keeps its own copy of the text.
+class CommandSplitter {
+public:
+    /// Starts with the text, white space removed at both ends, then quote-stripped.
+    explicit CommandSplitter(std::string_view text);
+
+    /// Moves to the next piece. False, with an empty token, when nothing is left.
+    bool Next();
+
+    /// The current piece, without its semicolon.
+    std::string_view Token() const { return Slice(tokenBegin_, tokenEnd_); }
+
+    /// The text after the current piece's semicolon.
+    std::string_view Rest() const { return Slice(restBegin_, text_.size()); }
+
+private:
+    std::string_view Slice(std::size_t begin, std::size_t end) const {
+        return std::string_view(text_).substr(begin, end - begin);
+    }
+
+    std::string text_;
+    std::size_t tokenBegin_ = 0;
+    std::size_t tokenEnd_ = 0;
+    std::size_t restBegin_ = 0;
+};
+
+} // namespace vantor
