@@ -49,7 +49,8 @@ bool WriteAll(int fd, const char* data, size_t size) {
 
 } // namespace
 
-AtomicFile::AtomicFile(std::string target) : m_target(std::move(target)) {}
+AtomicFile::AtomicFile(std::string target, std::string tempPrefix)
+    : m_target(std::move(target)), m_tempPrefix(std::move(tempPrefix)) {}
 
 AtomicFile::~AtomicFile() {
     Discard();
@@ -67,7 +68,8 @@ bool AtomicFile::Open() {
     const std::string base = slash == std::string::npos ? m_target : m_target.substr(slash + 1);
     const std::string folder =
         slash == std::string::npos ? std::string() : m_target.substr(0, slash + 1);
-    std::string pattern = folder + "." + base + ".XXXXXX";
+    const std::string prefix = m_tempPrefix.empty() ? "." + base + "." : m_tempPrefix;
+    std::string pattern = folder + prefix + "XXXXXX";
     std::vector<char> buf(pattern.begin(), pattern.end());
     buf.push_back('\0');
     m_fd = ::mkostemp(buf.data(), O_CLOEXEC);

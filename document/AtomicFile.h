@@ -12,7 +12,8 @@ namespace vantor {
 /// and a writer that is destroyed without a successful `Commit` removes its temporary file.
 class AtomicFile {
 public:
-    explicit AtomicFile(std::string target);
+    /// `tempPrefix` starts the temporary file's name; by default a dot and the target's name.
+    explicit AtomicFile(std::string target, std::string tempPrefix = {});
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
@@ -35,6 +36,7 @@ private:
     void Discard();
 
     std::string m_target;
+    std::string m_tempPrefix;
     std::string m_tempPath;
     int m_fd = -1;
     bool m_failed = false;
