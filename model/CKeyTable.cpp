@@ -7,18 +7,18 @@ const CKeyTable& CKeyTable::Instance() {
     return table;
 }
 
-CKeyTable::CKeyTable() : records_(AllKeyRecords()) {
-    byCode_.reserve(records_.size());
-    byName_.reserve(records_.size());
-    for (const KeyRecord& record : records_) {
-        byCode_.emplace(record.code, &record);
-        byName_.emplace(record.name, &record);
+CKeyTable::CKeyTable() : m_records(AllKeyRecords()) {
+    m_byCode.reserve(m_records.size());
+    m_byName.reserve(m_records.size());
+    for (const KeyRecord& record : m_records) {
+        m_byCode.emplace(record.code, &record);
+        m_byName.emplace(record.name, &record);
     }
 }
 
 const KeyRecord* CKeyTable::FindCode(std::uint16_t code) const {
-    auto it = byCode_.find(code);
-    return it == byCode_.end() ? nullptr : it->second;
+    auto it = m_byCode.find(code);
+    return it == m_byCode.end() ? nullptr : it->second;
 }
 
 std::optional<std::string_view> CKeyTable::NameFromCode(std::uint16_t code) const {
@@ -37,15 +37,15 @@ bool CKeyTable::HasCode(std::uint16_t code) const {
 }
 
 std::optional<std::uint16_t> CKeyTable::CodeFromName(std::string_view name) const {
-    auto it = byName_.find(name);
-    if (it == byName_.end())
+    auto it = m_byName.find(name);
+    if (it == m_byName.end())
         return std::nullopt;
     return it->second->code;
 }
 
 std::vector<KeyListRow> CKeyTable::KeyList(int groupFilter) const {
     std::vector<KeyListRow> rows;
-    for (const KeyRecord& record : records_.subspan(1)) {
+    for (const KeyRecord& record : m_records.subspan(1)) {
         if (groupFilter == kKeyGroupNone || record.group == groupFilter)
             rows.push_back({record.name, record.group - 1, record.code});
     }
@@ -54,7 +54,7 @@ std::vector<KeyListRow> CKeyTable::KeyList(int groupFilter) const {
 
 std::vector<KeyboardKey> CKeyTable::KeyboardKeys() const {
     std::vector<KeyboardKey> keys;
-    for (const KeyRecord& record : records_.subspan(1)) {
+    for (const KeyRecord& record : m_records.subspan(1)) {
         if (record.w > 0)
             keys.push_back(
                 {record.code, record.x, record.y, record.x + record.w, record.y + record.h});

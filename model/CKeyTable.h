@@ -39,7 +39,7 @@ public:
     CKeyTable& operator=(const CKeyTable&) = delete;
 
     /// All records in table order (row 0 included).
-    std::span<const KeyRecord> Records() const { return records_; }
+    std::span<const KeyRecord> Records() const { return m_records; }
 
     /// The console name of the key, or nothing when the code is not in the table.
     std::optional<std::string_view> NameFromCode(std::uint16_t code) const;
@@ -65,9 +65,9 @@ private:
 
     const KeyRecord* FindCode(std::uint16_t code) const;
 
-    std::span<const KeyRecord> records_;
-    std::unordered_map<std::uint16_t, const KeyRecord*> byCode_;
-    std::unordered_map<std::string_view, const KeyRecord*> byName_;
+    std::span<const KeyRecord> m_records;
+    std::unordered_map<std::uint16_t, const KeyRecord*> m_byCode;
+    std::unordered_map<std::string_view, const KeyRecord*> m_byName;
 };
 
 } // namespace vantor

@@ -11,10 +11,10 @@ std::string_view QuoteStrip(std::string_view text) {
     return text.substr(0, text.find('"'));
 }
 
-WordTokenizer::WordTokenizer(std::string_view text) : text_(ascii::Trim(text)) {}
+WordTokenizer::WordTokenizer(std::string_view text) : m_text(ascii::Trim(text)) {}
 
 bool WordTokenizer::Next() {
-    tokenBegin_ = tokenEnd_ = restBegin_;
+    m_tokenBegin = m_tokenEnd = m_restBegin;
     const std::string_view rest = Rest();
     if (rest.empty() || rest.starts_with("//"))
         return false;
@@ -28,25 +28,25 @@ bool WordTokenizer::Next() {
             ++length;
     }
 
-    tokenEnd_ = tokenBegin_ + ascii::TrimRight(rest.substr(0, length)).size();
-    restBegin_ = text_.size() - ascii::TrimLeft(rest.substr(length)).size();
+    m_tokenEnd = m_tokenBegin + ascii::TrimRight(rest.substr(0, length)).size();
+    m_restBegin = m_text.size() - ascii::TrimLeft(rest.substr(length)).size();
     return true;
 }
 
-CommandSplitter::CommandSplitter(std::string_view text) : text_(QuoteStrip(ascii::Trim(text))) {}
+CommandSplitter::CommandSplitter(std::string_view text) : m_text(QuoteStrip(ascii::Trim(text))) {}
 
 bool CommandSplitter::Next() {
-    tokenBegin_ = tokenEnd_ = restBegin_;
+    m_tokenBegin = m_tokenEnd = m_restBegin;
     const std::string_view rest = Rest();
     if (rest.empty())
         return false;
 
     const std::size_t semicolon = rest.find(';');
     if (semicolon == std::string_view::npos) {
-        tokenEnd_ = restBegin_ = text_.size();
+        m_tokenEnd = m_restBegin = m_text.size();
     } else {
-        tokenEnd_ = tokenBegin_ + semicolon;
-        restBegin_ = tokenEnd_ + 1;
+        m_tokenEnd = m_tokenBegin + semicolon;
+        m_restBegin = m_tokenEnd + 1;
     }
     return true;
 }

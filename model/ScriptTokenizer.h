@@ -23,20 +23,20 @@ public:
     bool Next();
 
     /// The current word (empty before the first Next and after a false Next).
-    std::string_view Token() const { return Slice(tokenBegin_, tokenEnd_); }
+    std::string_view Token() const { return Slice(m_tokenBegin, m_tokenEnd); }
 
     /// What follows the current word, without leading white space.
-    std::string_view Rest() const { return Slice(restBegin_, text_.size()); }
+    std::string_view Rest() const { return Slice(m_restBegin, m_text.size()); }
 
 private:
     std::string_view Slice(std::size_t begin, std::size_t end) const {
-        return std::string_view(text_).substr(begin, end - begin);
+        return std::string_view(m_text).substr(begin, end - begin);
     }
 
-    std::string text_;
-    std::size_t tokenBegin_ = 0;
-    std::size_t tokenEnd_ = 0;
-    std::size_t restBegin_ = 0;
+    std::string m_text;
+    std::size_t m_tokenBegin = 0;
+    std::size_t m_tokenEnd = 0;
+    std::size_t m_restBegin = 0;
 };
 
 /// Splits console text into the commands between semicolons. The text is trimmed and
@@ -51,20 +51,20 @@ public:
     bool Next();
 
     /// The current piece, without its semicolon.
-    std::string_view Token() const { return Slice(tokenBegin_, tokenEnd_); }
+    std::string_view Token() const { return Slice(m_tokenBegin, m_tokenEnd); }
 
     /// The text after the current piece's semicolon.
-    std::string_view Rest() const { return Slice(restBegin_, text_.size()); }
+    std::string_view Rest() const { return Slice(m_restBegin, m_text.size()); }
 
 private:
     std::string_view Slice(std::size_t begin, std::size_t end) const {
-        return std::string_view(text_).substr(begin, end - begin);
+        return std::string_view(m_text).substr(begin, end - begin);
     }
 
-    std::string text_;
-    std::size_t tokenBegin_ = 0;
-    std::size_t tokenEnd_ = 0;
-    std::size_t restBegin_ = 0;
+    std::string m_text;
+    std::size_t m_tokenBegin = 0;
+    std::size_t m_tokenEnd = 0;
+    std::size_t m_restBegin = 0;
 };
 
 } // namespace vantor
