@@ -10,6 +10,7 @@
 namespace vantor {
 
 struct ArchiveClass;
+struct GameReadContext;
 class ArchiveObject;
 
 /// Reads an object archive from a span of bytes. Every error throws ArchiveError and ends
@@ -59,6 +60,11 @@ public:
     /// Bytes not read yet.
     std::size_t Remaining() const { return m_bytes.size() - m_pos; }
 
+    /// The Modules that the Games read from this archive refer to; null (the default) in
+    /// an archive that holds no Games. Not owned; must outlive the reads that use it.
+    void SetGameContext(const GameReadContext* context) { m_gameContext = context; }
+    const GameReadContext* GetGameContext() const { return m_gameContext; }
+
 private:
     // One assigned index: a class (object null) or an object.
     struct Entry {
@@ -76,6 +82,7 @@ private:
     std::size_t m_pos = 0;
     std::vector<Entry> m_entries; // index i is m_entries[i - 1]
     int m_depth = 0;
+    const GameReadContext* m_gameContext = nullptr;
 };
 
 } // namespace vantor

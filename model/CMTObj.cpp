@@ -102,10 +102,10 @@ void CMTObj::SetFlag(std::uint32_t bit, bool on) {
         m_flags &= ~bit;
 }
 
-void CMTObj::StoreName(std::string name) {
+void CMTObj::StoreName(std::string name, unsigned alsoChanged) {
     m_name = std::move(name);
     if (ModelObserver* observer = GetObserver())
-        observer->NodeChanged(*this, ModelObserver::TextChanged);
+        observer->NodeChanged(*this, ModelObserver::TextChanged | alsoChanged);
 }
 
 void CMTObj::ClearExpanded() {
@@ -366,6 +366,9 @@ void CMTObj::Read(ArchiveReader& ar) {
     // Read nodes belong to no Library yet, so they are appended without notifications.
     for (std::size_t n = ar.ReadSignedCount(); n > 0; --n) {
         std::unique_ptr<CMTObj> child = ReadOwned<CMTObj>(ar);
+        // A Module is a node class too, but it only ever stands at the top of a record.
+        if (child->GetClass().IsDerivedFrom(CVConfig::kClass))
+            throw ArchiveError(ArchiveError::Kind::BadClass, "a Module inside a node");
         child->m_parent = this;
         child->m_row = GetChildCount();
         m_children.push_back(std::move(child));

@@ -169,8 +169,9 @@ protected:
     CMTObj();
     explicit CMTObj(std::string name);
 
-    /// Sets the name and tells the views.
-    void StoreName(std::string name);
+    /// Sets the name and tells the views: the text changed, and what else `alsoChanged`
+    /// says (ModelObserver::NodeChange bits), in one notification.
+    void StoreName(std::string name, unsigned alsoChanged = 0);
     void SetFlag(std::uint32_t bit, bool on);
 
     /// The insertion answers of an ordinary node. `ownTypes` are the types that go right

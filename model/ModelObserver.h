@@ -4,6 +4,7 @@ namespace vantor {
 
 class CMTObj;
 class CCmdFrag;
+class CScript;
 
 /// What the model tells the Library that holds it (and, through it, the views). Every
 /// change arrives as one synchronous call on the user-interface thread. Rows are positions
@@ -11,8 +12,8 @@ class CCmdFrag;
 /// the list changes, the others after it, so an item model can pair them with its begin
 /// and end calls. A move arrives as a removal followed by an insertion.
 ///
-/// Only nodes of a Module that is linked to a Library notify; every method has a no-op
-/// default so that an observer implements only what it needs.
+/// Only nodes of a Module that is linked to a Library, and Games linked to one, notify;
+/// every method has a no-op default so that an observer implements only what it needs.
 class ModelObserver {
 public:
     /// Bits of `NodeChanged`.
@@ -21,6 +22,11 @@ public:
         ImageChanged = 0x2,    ///< `GetImage`
         OverlayChanged = 0x4,  ///< whether the node has command fragments
         ExpandedChanged = 0x8, ///< flag bit 0 was cleared by the model
+    };
+    /// Bits of `GameChanged`.
+    enum GameChange : unsigned {
+        GameNameChanged = 0x1, ///< the Game's name
+        GameFileChanged = 0x2, ///< the Game's script file
     };
 
     virtual ~ModelObserver() = default;
@@ -39,6 +45,9 @@ public:
     virtual void NodeChanged(CMTObj& /*node*/, unsigned /*what*/) {}
     /// A fragment's display text or image was recomputed.
     virtual void FragmentChanged(CCmdFrag& /*fragment*/) {}
+    /// Something the Game pane shows for the Game changed; `what` is a set of GameChange
+    /// bits. Sent only when the caller asks for the pane to be updated.
+    virtual void GameChanged(CScript& /*game*/, unsigned /*what*/) {}
 
     /// The Library has unsaved changes.
     virtual void Modified() {}

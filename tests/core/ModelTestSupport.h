@@ -5,9 +5,11 @@
 
 #include "model/CCmdFrag.h"
 #include "model/CMTObj.h"
+#include "model/CScript.h"
 #include "model/CVCommand.h"
 #include "model/ModelCodes.h"
 #include "model/ModelObserver.h"
+#include "model/TextOutput.h"
 
 #include <cstdio>
 #include <memory>
@@ -114,7 +116,11 @@ public:
         events.push_back("changed " + node.GetName() + " " + std::to_string(what));
     }
     void FragmentChanged(CCmdFrag& f) override { events.push_back("fragment " + f.GetText()); }
+    void GameChanged(CScript& game, unsigned what) override {
+        events.push_back("game " + game.GetGameName() + " " + std::to_string(what));
+    }
     void Modified() override { ++modified; }
+    void KeyboardOutOfDate() override { events.push_back("keyboard"); }
     bool SelectNode(CMTObj& node) override {
         events.push_back("select " + node.GetName());
         return selectResult;
@@ -126,6 +132,15 @@ private:
                          std::to_string(count));
     }
 };
+
+/// The node's script text, line ends as written (CR LF).
+inline std::string ScriptOf(const CMTObj& node) {
+    std::string text;
+    TextOutput out(text);
+    node.WriteScript(out);
+    out.Close();
+    return text;
+}
 
 /// The names of a node's children, in order, joined by commas.
 inline std::string ChildNames(const CMTObj& node) {

@@ -2,6 +2,10 @@
 // objects go.
 
 #include "ModelTestSupport.h"
+#include "model/CVAlias.h"
+#include "model/CVAliasAct.h"
+#include "model/CVAliasActSub.h"
+#include "model/CVBind.h"
 #include "model/CVConfig.h"
 #include "model/CVObList.h"
 
@@ -16,6 +20,9 @@ namespace {
 TEST(NodeSlots, AnswersByClass) {
     CVConfig module;
     CVCommand definition;
+    CVAlias alias;
+    CVAliasAct act;
+    CVBind bind;
     test::TypedNode plain(TypeNode);
     struct Case {
         const char* what;
@@ -26,6 +33,11 @@ TEST(NodeSlots, AnswersByClass) {
     const Case cases[] = {
         {"node", plain, 0, 0, 0, 104, false, false, false, false, false},
         {"Definition", definition, 143, 16, 1, 145, true, true, true, true, false},
+        {"Alias", alias, 145, 8, 2, 151, true, true, true, true, true},
+        {"Action Alias", act, 145, 13, 5, 159, true, true, true, true, false},
+        {"+ half", *act.GetHalf(true), 0, 14, 6, 160, false, false, false, false, true},
+        {"- half", *act.GetHalf(false), 0, 15, 6, 160, false, false, false, false, true},
+        {"Bind", bind, 144, 9, 3, 152, false, true, true, true, true},
         {"Definition List", *module.GetList(17), 0, 4, 17, 155, false, false, false, false, false},
         {"Alias List", *module.GetList(18), 0, 5, 18, 157, false, false, false, false, false},
         {"Bind List", *module.GetList(19), 0, 6, 19, 156, false, false, false, false, false},
@@ -127,6 +139,59 @@ TEST(NodeSlots, InsertPoints) {
     EXPECT_EQ(d->GetInsertPoint(1, 2), none);
     EXPECT_EQ(d->GetInsertPoint(1, 32), none);
     EXPECT_EQ(test::TypedNode(TypeNode).GetInsertPoint(1, 1), none);
+}
+
+TEST(NodeSlots, InsertPointsNearAliasesHalvesAndBinds) {
+    CVConfig module;
+    CVObList* l17 = module.GetList(17);
+    CVObList* l18 = module.GetList(18);
+    CVObList* l19 = module.GetList(19);
+    CVObList* l20 = module.GetList(20);
+    l18->AddChild(std::make_unique<CVAlias>());
+    l18->AddChild(std::make_unique<CVAliasAct>());
+    l19->AddChild(std::make_unique<CVBind>());
+    CMTObj* alias = l18->GetChild(0);
+    auto* act = static_cast<CVAliasAct*>(l18->GetChild(1));
+    CMTObj* half = act->GetHalf(true);
+    CMTObj* bind = l19->GetChild(0);
+    using P = std::optional<InsertPoint>;
+    const P none;
+    struct Case {
+        const char* what;
+        CMTObj* node;
+        int op, type;
+        P expected;
+    };
+    const Case cases[] = {
+        // Aliases and Action Aliases take both kinds right after them.
+        {"alias new 2", alias, 1, 2, InsertPoint{l18, alias}},
+        {"alias new 5", alias, 1, 5, InsertPoint{l18, alias}},
+        {"act new 2", act, 1, 2, InsertPoint{l18, act}},
+        {"alias new 1", alias, 1, 1, InsertPoint{l17, nullptr}},
+        {"alias new 3", act, 1, 3, InsertPoint{l19, bind}},
+        {"alias new 7", alias, 1, 7, none},
+        {"alias new 32", act, 1, 32, InsertPoint{nullptr, &module}},
+        {"alias paste 5", alias, 7, 5, InsertPoint{l18, alias}},
+        {"act paste 2", act, 7, 2, InsertPoint{l18, act}},
+        {"alias paste 3", alias, 7, 3, none},
+        // A half sends everything to the end of its list and takes no paste.
+        {"half new 2", half, 1, 2, InsertPoint{l18, act}},
+        {"half new 5", half, 1, 5, InsertPoint{l18, act}},
+        {"half new 1", half, 1, 1, InsertPoint{l17, nullptr}},
+        {"half new 3", half, 1, 3, InsertPoint{l19, bind}},
+        {"half new 7", half, 1, 7, none},
+        {"half new 32", half, 1, 32, InsertPoint{nullptr, &module}},
+        {"half paste 6", half, 7, 6, none},
+        {"half paste 2", half, 7, 2, none},
+        // A Bind takes Binds after it and sends a new startup command to the Startup List.
+        {"bind new 3", bind, 1, 3, InsertPoint{l19, bind}},
+        {"bind new 7", bind, 1, 7, InsertPoint{l20, nullptr}},
+        {"bind new 2", bind, 1, 2, InsertPoint{l18, act}},
+        {"bind paste 3", bind, 7, 3, InsertPoint{l19, bind}},
+        {"bind paste 7", bind, 7, 7, none},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.node->GetInsertPoint(c.op, c.type), c.expected) << c.what;
 }
 
 } // namespace
