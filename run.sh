@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Builds the programs out of tree (build/) and runs lumenote on the bundled example script,
-# printing where the page went. Installs missing Debian packages first.
+# Builds the programs out of tree (build/) and starts the editor, passing on any Library files
+# named on the command line. Installs missing Debian packages first.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 scripts/ensure-packages.sh "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
 
 cmake --preset default
-cmake --build --preset default --target lumenote
-page="${TMPDIR:-/tmp}/vantor-example.html"
-build/bin/lumenote -t "Example script" resources/examples/example.cfg "$page"
-echo "The page is at $page"
+cmake --build --preset default --target vantor lumenote
+echo "The programs are in build/bin/ (vantor, and lumenote beside it); starting build/bin/vantor"
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "There is no display to show the editor on (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
+    exit 1
+fi
+exec build/bin/vantor "$@"

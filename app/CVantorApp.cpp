@@ -1,0 +1,281 @@
+#include "app/CVantorApp.h"
+
+#include "app/AppCommands.h"
+#include "app/LibraryHost.h"
+#include "app/QtMessageService.h"
+#include "model/CKeyTable.h"
+#include "resources/StringIds.h"
+#include "resources/StringTable.h"
+#include "ui/dialogs/CAboutDlg.h"
+#include "ui/dialogs/COptionsDlg.h"
+#include "ui/frame/CMainFrame.h"
+#include "ui/frame/CommandRouter.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QUrl>
+
+#include <algorithm>
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void InitVantorResources() {
+    Q_INIT_RESOURCE(vantor);
+}
+
+namespace vantor {
+namespace {
+
+const QString kOpenFilesGroup = QStringLiteral("OpenFiles");
+
+QString Text(int id) {
+    const std::string_view text = LoadString(id);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QSettings UserSettings() {
+    return QSettings(kSettingsCompany, kSettingsApplication);
+}
+
+} // namespace
+
+CVantorApp::CVantorApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_settings(QCoreApplication::applicationDirPath()),
+      m_recentFiles(kRecentFileCount), m_ownMessages(std::make_unique<QtMessageService>(
+                                           [this] { return static_cast<QWidget*>(m_frame); })),
+      m_messages(m_ownMessages.get()), m_commands(std::make_unique<AppCommands>(*this)) {
+    InitVantorResources();
+    setOrganizationName(QString::fromLatin1(kSettingsCompany));
+    setApplicationName(QString::fromLatin1(kSettingsApplication));
+    setApplicationDisplayName(Text(IDS_APP_TITLE));
+    setApplicationVersion(QStringLiteral("1.02"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vantor.png")));
+}
+
+CVantorApp::~CVantorApp() {
+    DestroyMainFrame();
+}
+
+CVantorApp* CVantorApp::Instance() {
+    return qobject_cast<CVantorApp*>(QCoreApplication::instance());
+}
+
+bool CVantorApp::InitInstance(const QStringList& files) {
+    DestroyMainFrame();
+    static_cast<void>(CKeyTable::Instance());
+    LoadSettings();
+    CreatePaneHeaderFont();
+
+    m_frame = new CMainFrame(m_settings);
+    m_frame->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_frame, &QObject::destroyed, this, [this] { m_frame = nullptr; });
+    m_frame->SetCloseHandler([this] { return SaveAllModified(); });
+    m_frame->Router().AppendTarget(m_commands.get());
+    UpdateRecentFileActions();
+
+    if (!ProcessCommandLine(files)) {
+        DestroyMainFrame();
+        return false;
+    }
+    m_frame->ShowAtSavedPlace();
+    return true;
+}
+
+void CVantorApp::DestroyMainFrame() {
+    CMainFrame* frame = m_frame;
+    m_frame = nullptr;
+    delete frame;
+}
+
+MessageService& CVantorApp::Messages() const {
+    return *m_messages;
+}
+
+void CVantorApp::SetMessageService(MessageService* service) {
+    m_messages = service ? service : m_ownMessages.get();
+}
+
+void CVantorApp::SetLibraryHost(LibraryHost* host) {
+    m_host = host;
+    if (m_frame)
+        m_frame->Router().RequestUpdate();
+}
+
+void CVantorApp::LoadSettings() {
+    QSettings settings = UserSettings();
+    m_settings = AppSettings(QCoreApplication::applicationDirPath());
+    m_settings.Load(settings);
+    m_recentFiles.Load(settings);
+}
+
+void CVantorApp::SaveSettings() const {
+    QSettings settings = UserSettings();
+    m_settings.Save(settings);
+    m_recentFiles.Save(settings);
+}
+
+void CVantorApp::CreatePaneHeaderFont() {
+    m_paneHeaderFont = QApplication::font();
+    m_paneHeaderFont.setBold(true);
+    m_paneHeaderHeight =
+        QFontMetrics(m_paneHeaderFont).size(0, QStringLiteral("Test")).height() + 1;
+}
+
+// Reopening first, then the named files; an empty Library only when neither gave one.
+bool CVantorApp::ProcessCommandLine(const QStringList& files) {
+    if (!m_host) {
+        for (const QString& file : files)
+            qWarning("Cannot open %s: this build has no Library windows.", qPrintable(file));
+        return true;
+    }
+    const int reopened = m_settings.reload ? RestoreOpenFiles() : 0;
+    if (files.isEmpty())
+        return reopened > 0 || m_host->NewEmptyLibrary();
+    int opened = 0;
+    for (const QString& file : files)
+        opened += m_host->OpenLibrary(file) ? 1 : 0;
+    return opened > 0;
+}
+
+int CVantorApp::RestoreOpenFiles() {
+    if (!m_host)
+        return 0;
+    QSettings settings = UserSettings();
+    settings.beginGroup(kOpenFilesGroup);
+    bool ok = false;
+    const int count = std::max(0, settings.value(QStringLiteral("count")).toInt(&ok));
+    // A damaged count larger than the entries present costs nothing: the missing entries
+    // count as failures without being looked up one by one.
+    const int present = static_cast<int>(settings.childKeys().size());
+    const int looked = ok ? std::min(count, present) : 0;
+    QStringList paths;
+    for (int i = 0; i < looked; ++i)
+        paths.append(settings.value(QStringLiteral("File%1").arg(i)).toString());
+    settings.endGroup();
+
+    int opened = 0;
+    for (const QString& path : paths)
+        if (!path.isEmpty() && m_host->OpenLibrary(path))
+            ++opened;
+    if (ok && opened != count)
+        Messages().Warning(Text(IDS_RESTORE_FAILED));
+    return opened;
+}
+
+void CVantorApp::WriteOpenFiles() const {
+    const QStringList paths = m_host ? m_host->OpenLibraryPaths() : QStringList();
+    QSettings settings = UserSettings();
+    settings.remove(kOpenFilesGroup);
+    settings.beginGroup(kOpenFilesGroup);
+    int written = 0;
+    for (const QString& path : paths)
+        if (!path.isEmpty())
+            settings.setValue(QStringLiteral("File%1").arg(written++), path);
+    settings.setValue(QStringLiteral("count"), written);
+    settings.endGroup();
+}
+
+bool CVantorApp::SaveAllModified() {
+    if (m_host && !m_host->SaveAllModified())
+        return false;
+    WriteOpenFiles();
+    SaveSettings();
+    return true;
+}
+
+void CVantorApp::AddToRecentFiles(const QString& path) {
+    m_recentFiles.Add(path);
+    UpdateRecentFileActions();
+}
+
+void CVantorApp::UpdateRecentFileActions() {
+    if (!m_frame)
+        return;
+    const QStringList& paths = m_recentFiles.Paths();
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* action = m_frame->Router().Action(RecentFileCommand(i));
+        const bool used = i < paths.size();
+        action->setVisible(used);
+        if (!used)
+            continue;
+        QString name = QFileInfo(paths.at(i)).fileName();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        action->setStatusTip(QDir::toNativeSeparators(paths.at(i)));
+    }
+    m_frame->Router().RequestUpdate();
+}
+
+void CVantorApp::OpenRecentFile(int index) {
+    if (!m_host || index < 0 || index >= m_recentFiles.Paths().size())
+        return;
+    const QString path = m_recentFiles.Paths().at(index);
+    // A file that no longer opens leaves the list, as it would only fail again.
+    if (m_host->OpenLibrary(path))
+        m_recentFiles.Add(path);
+    else
+        m_recentFiles.Remove(path);
+    UpdateRecentFileActions();
+}
+
+void CVantorApp::OpenLibraryDialog() {
+    if (!m_host)
+        return;
+    const QString path = Messages().OpenFileName(
+        tr("Open Library"), QString(), tr("Vantor Library files (*.vtl *.VTL);;All Files (*)"));
+    if (!path.isEmpty() && m_host->OpenLibrary(path))
+        AddToRecentFiles(path);
+}
+
+void CVantorApp::RunOptions() {
+    COptionsDlg dialog(m_frame);
+    const OptionsValues before{m_settings.author, m_settings.confirmAll, m_settings.reload,
+                               m_settings.paneHeader};
+    dialog.SetValues(before);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const OptionsValues after = dialog.Values();
+    m_settings.author = after.author;
+    m_settings.confirmAll = after.verifyDeletions;
+    m_settings.reload = after.rememberOpenLibraries;
+    m_settings.paneHeader = after.showPaneHeaders;
+    if (after.showPaneHeaders != before.showPaneHeaders)
+        emit paneHeadersChanged(after.showPaneHeaders);
+}
+
+void CVantorApp::ShowAbout() {
+    CAboutDlg dialog(m_frame);
+    dialog.exec();
+}
+
+void CVantorApp::OpenHomePage() {
+    const QString address = Text(IDS_HOME_PAGE);
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        Messages().Warning(Text(IDS_HOME_PAGE_FAILED).arg(address));
+}
+
+QString CVantorApp::ManualPath() const {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(VANTOR_MANUAL_RELPATH));
+}
+
+void CVantorApp::OpenManual() {
+    const QString path = ManualPath();
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        Messages().Warning(Text(IDS_MANUAL_FAILED).arg(QDir::toNativeSeparators(path)));
+}
+
+void CVantorApp::RunPrintSetup() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    QPageSetupDialog dialog(m_printer.get(), m_frame);
+    dialog.exec();
+}
+
+} // namespace vantor

@@ -1,0 +1,19 @@
+#include "app/CVantorApp.h"
+
+#include <QCommandLineParser>
+
+int main(int argc, char** argv) {
+    vantor::CVantorApp app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Editor for game-engine console scripts."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Libraries to open."),
+                                 QStringLiteral("[file.vtl...]"));
+    parser.process(app);
+
+    if (!app.InitInstance(parser.positionalArguments()))
+        return 1;
+    return app.exec();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QDockWidget;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace vantor {
+
+class AppSettings;
+class CommandRouter;
+class DocumentCommandTarget;
+class FrameCommands;
+class LockIndicators;
+
+/// The main window: menu bar, toolbar, status bar, the Library windows in a multi-document
+/// area, the Property Window docked right and the Keyboard window docked left. It keeps the
+/// frame placement settings up to date as it moves and resizes, restores the bar layout
+/// ("metrics/barstates") when created and saves it when closed.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Builds the window; settings must outlive it.
+    explicit CMainFrame(AppSettings& settings, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CommandRouter& Router() const { return *m_router; }
+    QMdiArea* MdiArea() const { return m_mdi; }
+    QToolBar* ToolBar() const { return m_toolbar; }
+    QDockWidget* PropertyDock() const { return m_propertyDock; }
+    QDockWidget* KeyboardDock() const { return m_keyboardDock; }
+    LockIndicators& Indicators() const { return *m_indicators; }
+
+    /// The active Library window when it takes part in command routing, else null.
+    DocumentCommandTarget* ActiveDocumentTarget() const;
+
+    /// Shows the window at the saved place (maximised when saved so) when that rectangle lies
+    /// wholly inside a screen's available area, else at the default place.
+    void ShowAtSavedPlace();
+
+    /// Asked when the window is about to close, after the bar layout was saved; answering false
+    /// keeps the window open.
+    void SetCloseHandler(std::function<bool()> handler);
+
+    /// The bar layout (toolbar, docks, status bar) as stored under "metrics/barstates".
+    QByteArray SaveBarState() const;
+    /// Restores a layout made by SaveBarState; false (and nothing changed) for damaged bytes.
+    bool RestoreBarState(const QByteArray& state);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateDocks();
+    void CreateStatusBar();
+    void ConnectUpdateTriggers();
+    void TrackPlacement();
+    void UpdateTitle();
+
+    AppSettings& m_settings;
+    CommandRouter* m_router;
+    std::unique_ptr<FrameCommands> m_commands;
+    QMdiArea* m_mdi;
+    QToolBar* m_toolbar = nullptr;
+    QDockWidget* m_propertyDock = nullptr;
+    QDockWidget* m_keyboardDock = nullptr;
+    LockIndicators* m_indicators = nullptr;
+    std::function<bool()> m_closeHandler;
+    bool m_placed = false; // placement is tracked once the window was put in its place
+    std::optional<QSize> m_pendingOuterSize; // saved outer size, until the frame margins are known
+};
+
+} // namespace vantor
