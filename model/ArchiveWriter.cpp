@@ -5,6 +5,8 @@
 #include "model/ArchiveObject.h"
 #include "model/Endian.h"
 
+#include <algorithm>
+
 namespace vantor {
 namespace {
 
@@ -65,24 +67,21 @@ void ArchiveWriter::WriteObject(const ArchiveObject* object) {
         WriteWord(kNullTag);
         return;
     }
-    if (auto it = m_objectIndex.find(object); it != m_objectIndex.end()) {
-        WriteTag(it->second, false);
-        return;
-    }
-
     const ArchiveClass& cls = object->GetClass();
     if (cls.create == nullptr)
         throw ArchiveError(ArchiveError::Kind::BadClass, std::string(cls.name));
-    if (auto it = m_classIndex.find(&cls); it != m_classIndex.end()) {
-        WriteTag(it->second, true);
+    const auto known = std::find_if(m_classIndex.begin(), m_classIndex.end(),
+                                    [&cls](const auto& entry) { return entry.first == &cls; });
+    if (known != m_classIndex.end()) {
+        WriteTag(known->second, true);
     } else {
-        m_classIndex.emplace(&cls, TakeIndex());
+        m_classIndex.emplace_back(&cls, TakeIndex());
         WriteWord(kNewClassTag);
         WriteWord(cls.schema);
         WriteWord(static_cast<std::uint16_t>(cls.name.size()));
         m_out.append(cls.name);
     }
-    m_objectIndex.emplace(object, TakeIndex());
+    TakeIndex();
     object->Write(*this);
 }
 

@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace vantor {
 
@@ -30,9 +31,10 @@ public:
     /// 65534, else 0xFF 0xFFFF and a DWORD length; then the bytes.
     void WriteString(std::string_view s);
 
-    /// An object reference: 0 for null, the object's index when it was written before,
-    /// otherwise the class tag (the descriptor the first time a class is met) followed by
-    /// the object's record. Fails with bad class for a class that cannot be read back.
+    /// An object reference: 0 for null, otherwise the class tag (the descriptor the first
+    /// time a class is met) followed by the object's record. Every object has one owner and
+    /// is written once, so no back-reference is ever written. Fails with bad class for a
+    /// class that cannot be read back.
     void WriteObject(const ArchiveObject* object);
 
 private:
@@ -41,8 +43,8 @@ private:
 
     std::string& m_out;
     std::uint32_t m_nextIndex = 1;
-    std::unordered_map<const ArchiveClass*, std::uint32_t> m_classIndex;
-    std::unordered_map<const ArchiveObject*, std::uint32_t> m_objectIndex;
+    // The few classes met so far, with their indices.
+    std::vector<std::pair<const ArchiveClass*, std::uint32_t>> m_classIndex;
 };
 
 } // namespace vantor

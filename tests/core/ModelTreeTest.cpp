@@ -239,8 +239,11 @@ TEST(ModelTree, PasteCommandsInsertsNothingFromBadData) {
         ArchiveError::Kind kind;
     };
     const Case cases[] = {
-        // The writer names a fragment met twice by its index: a second owner for it.
-        {"same fragment twice", CCmdFrag::WriteCommandData({a.get(), a.get()}),
+        // Two references, the second naming the first fragment (index 2) again: a second
+        // owner for it.
+        {"same fragment twice",
+         test::Hex("02000000") + CCmdFrag::WriteCommandData({a.get()}).substr(4) +
+             test::Hex("0200"),
          ArchiveError::Kind::BadIndex},
         {"truncated", good.substr(0, good.size() - 1), ArchiveError::Kind::EndOfFile},
         {"count beyond the data", test::Hex("FFFFFFFF"), ArchiveError::Kind::EndOfFile},
