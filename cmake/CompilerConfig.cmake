@@ -6,3 +6,7 @@ target_compile_options(vantor_warnings INTERFACE
 if(VANTOR_WERROR)
     target_compile_options(vantor_warnings INTERFACE -Werror)
 endif()
+# GCC 12 reports false -Wrestrict positives inside std::string at -O3.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(vantor_warnings INTERFACE -Wno-restrict)
+endif()

@@ -9,7 +9,7 @@
 #include "model/ModelObserver.h"
 #include "model/NamingCounter.h"
 #include "model/ReadOwned.h"
-#include "model/ScriptTokenizer.h"
+#include "model/ScriptImport.h"
 #include "model/TextOutput.h"
 #include "model/TextUtil.h"
 #include "resources/StringIds.h"
@@ -320,29 +320,11 @@ bool CMTObj::BuildCommandText(std::string& out) const {
 }
 
 void CMTObj::SetCommandsFromText(std::string_view text) {
-    std::vector<std::unique_ptr<CCmdFrag>> parsed;
-    CommandSplitter pieces(text);
-    while (pieces.Next()) {
-        WordTokenizer words(pieces.Token());
-        if (!words.Next())
-            continue; // an empty piece or a comment
-        std::string_view word = words.Token();
-        auto fragment = std::make_unique<CCmdFrag>();
-        if (word[0] == '+' || word[0] == '-') {
-            if (fragment->SetCommand(word.substr(1)) != 0)
-                continue;
-            fragment->SetParamType(ParamAction);
-            fragment->SetState(word[0] == '+' ? CCmdFrag::StateOn : CCmdFrag::StateOff);
-        } else {
-            if (fragment->SetCommand(word) != 0)
-                continue;
-            fragment->SetParamType(ParamUserDefined);
-            fragment->SetParam(QuoteStrip(words.Rest()));
-        }
-        fragment->UpdateText();
-        parsed.push_back(std::move(fragment));
-    }
-    InsertCommandsAt(m_commands.size(), std::move(parsed));
+    AppendCommands(ParseCommandText(text));
+}
+
+void CMTObj::AppendCommands(std::vector<std::unique_ptr<CCmdFrag>> fragments) {
+    InsertCommandsAt(m_commands.size(), std::move(fragments));
 }
 
 // --- Archive and clipboard ------------------------------------------------------------------

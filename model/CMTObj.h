@@ -130,8 +130,12 @@ public:
     /// Turns console text into fragments appended to the commands list: one per
     /// semicolon-separated command whose name is valid. "+name" and "-name" become Action
     /// fragments (on and off); any other command becomes a user-defined fragment whose
-    /// parameter is the rest of the command, a leading quoted part taken without quotes.
+    /// parameter is the rest of the command, a leading quoted part taken without quotes. A
+    /// command that does not parse (an invalid name, a sign without a name) is dropped.
     void SetCommandsFromText(std::string_view text);
+    /// Appends the fragments in their order with one notification; marks the Library
+    /// modified when there is at least one.
+    void AppendCommands(std::vector<std::unique_ptr<CCmdFrag>> fragments);
 
     /// Reads "VTCmdFrag" data (a DWORD count, then that many fragments) and inserts the
     /// fragments after `after` (one of this node's fragments), or first when null, in their

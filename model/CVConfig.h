@@ -50,6 +50,16 @@ public:
     /// the whole record was written: on failure it is left as it was (or absent).
     bool ExportModuleFile(const std::string& path) const;
 
+    /// Imports a console script into the Module: "alias" lines become Aliases or halves of
+    /// Action Aliases, "bind" lines Binds, every other line startup commands. Lines that
+    /// do not parse are dropped silently. False, and the Module unchanged, when the file
+    /// cannot be opened or read. Shows the wait cursor meanwhile.
+    bool ReadScriptFile(const std::string& path);
+    /// Imports a definition file, one "name;type letter;description" per line, into the
+    /// Definition List. Lines that do not parse are dropped silently. False, and the Module
+    /// unchanged, when the file cannot be opened or read. Shows the wait cursor meanwhile.
+    bool ReadDefinitionFile(const std::string& path);
+
     /// 142.
     int ConfirmDelete() const override;
     /// Refuses an empty name with 150; otherwise stores it as given. Does not mark the
