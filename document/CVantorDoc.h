@@ -2,6 +2,7 @@
 
 #include "model/ModelObserver.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@ class CScriptOutput;
 class CVConfig;
 class DocumentObserver;
 class ModuleView;
+class ProgressMonitor;
 
 /// One open Library: its Modules and Games (owned), the engine folder and the Library's
 /// switches, the Library file, and the operations through which the panes add, insert,
@@ -144,6 +146,36 @@ public:
 
     /// Destroys every Module, then every Game (there is no current Game afterwards).
     void DeleteContents();
+
+    // --- Module files, imports and rematching (ModuleImport.cpp) -------------------------
+    // Each import builds its Module completely before adding it at the Module pane's
+    // selection; on failure it adds nothing and answers the id of the message to show.
+
+    /// A Module file dropped on the Library: the Module it holds. 0, or
+    /// IDS_MODULE_FILE_IMPORT_FAILED. No rematching.
+    int ImportModuleFile(const std::string& path);
+    /// The Import Module command: the same, failing with IDS_MODULE_READ_FAILED.
+    int ImportModule(const std::string& path);
+    /// A script file dropped on the Library: a new Module named after the path's file name
+    /// (ModuleNameFromPath), without author, filled by the script import; then its commands
+    /// are rematched. 0, or IDS_SCRIPT_IMPORT_FAILED.
+    int ImportScriptFile(const std::string& path, ProgressMonitor* progress = nullptr);
+    /// The Import Script File command: the same, with `author` as the Module's author.
+    int ImportScriptWithAuthor(const std::string& path, std::string_view author,
+                               ProgressMonitor* progress = nullptr);
+    /// Import Defs: a new Module named after the file name, holding the Definitions of the
+    /// definition file (none when no line is valid); then the commands of that Module and of
+    /// every Module after it, which may name its Definitions, are rematched. 0, or
+    /// IDS_DEFINITIONS_IMPORT_FAILED when the file cannot be read.
+    int ImportDefinitions(const std::string& path, ProgressMonitor* progress = nullptr);
+    /// Export Module: writes `module` to `path` as a Module file, replacing an existing file
+    /// only once the new one was written completely. 0, or IDS_MODULE_EXPORT_FAILED.
+    int ExportModule(const CVConfig& module, const std::string& path) const;
+
+    /// Rematch Commands over `module` (one of this Library's) or, when null, every Module
+    /// (see Rematch.h). Returns the number of commands bound; marks the Library modified
+    /// when there is at least one.
+    std::size_t RematchCommands(CVConfig* module = nullptr, ProgressMonitor* progress = nullptr);
 
     // --- The Library file ----------------------------------------------------------------
 

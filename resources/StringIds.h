@@ -79,6 +79,30 @@ enum StringId : int {
     IDS_SCRIPT_WRITE_FAILED = 268,  ///< "Error encountered writing script \"%1\"\nto file \"%2\"."
     IDS_SCRIPTS_WRITE_FAILED = 269, ///< "Errors encountered writing one or more script."
 
+    // Module files, script and definition imports, rematching.
+    IDS_PROCESSING_CAPTION = 106,        ///< "Vantor Processing"
+    IDS_MODULE_EXTENSION = 166,          ///< "vtm"
+    IDS_MODULE_FILTER = 167,             ///< "Vantor Module files (*.vtm)|*.vtm||"
+    IDS_IMPORT_MODULE_TITLE = 168,       ///< "Import Vantor Module"
+    IDS_EXPORT_MODULE_TITLE = 169,       ///< "Export Vantor Module"
+    IDS_MODULE_EXPORT_FAILED = 192,      ///< "Error encountered exporting this Vantor Module."
+    IDS_MODULE_FILE_IMPORT_FAILED = 193, ///< "Error encountered importing Vantor Module from..."
+    IDS_MODULE_READ_FAILED = 194,        ///< "Error encountered reading Vantor module."
+    IDS_SCRIPT_IMPORT_FAILED = 213,      ///< "Error encountered importing script file"
+    IDS_PROCESSING_MODULE = 224,         ///< "Processing Module %s..."
+    IDS_DEFINITIONS_EXTENSION = 225,     ///< "txt"
+    IDS_DEFINITIONS_FILTER = 226,        ///< "Definition files (*.txt)|*.txt|All Files (*.*)|*.*||"
+    IDS_IMPORT_DEFINITIONS_TITLE = 227,  ///< "Import Defintions" (sic)
+    IDS_DEFINITIONS_IMPORT_FAILED = 228, ///< "Cannot import from the definition file."
+
+    // Script previews.
+    IDS_CONVERTER_ARGS = 260,       ///< "lumenote.exe -v %s %s": script and page paths
+    IDS_CONVERTER_ARGS_TITLE = 261, ///< "lumenote.exe -v -t \"%s\" %s %s": title first
+    IDS_FIRST_PREVIEW_NOTICE = 262, ///< "Vantor previews scripts using your default web..."
+    IDS_PREVIEW_START_FAILED = 263, ///< "Unable to start preview application"
+    IDS_PREVIEW_GAME_TITLE = 266,   ///< "Preview of Script %s"
+    IDS_PREVIEW_MODULE_TITLE = 267, ///< "Preview of Module %s"
+
     // The editor's shell: start-up, main window, application commands.
     IDS_RESTORE_FAILED = 229,        ///< "Couldn't restore all previously open files."
     IDS_PROPERTY_WINDOW_TITLE = 231, ///< "Properties (F7)"
@@ -88,9 +112,23 @@ enum StringId : int {
     IDS_APP_TITLE = 57344,           ///< "Vantor"
     IDS_IDLE_MESSAGE = 57345,        ///< "Ready"
 
+    // Files dropped on the main window: the ";"-separated extension lists and the refusals.
+    IDS_MODULE_EXTENSIONS = 215,  ///< ".VTM"
+    IDS_LIBRARY_EXTENSIONS = 216, ///< ".VTL"
+    IDS_SCRIPT_EXTENSIONS = 217,  ///< ".CFG;.RC"
+    IDS_DROP_MODULE_NO_LIBRARY = 218,
+    IDS_DROP_SCRIPT_NO_LIBRARY = 219,
+    IDS_DROP_WRONG_TYPE = 220,
+
+    // Header lines of the three panes of a Library window.
+    IDS_MODULE_PANE_HEADER = 251,  ///< " Module Pane (F10)"
+    IDS_GAME_PANE_HEADER = 252,    ///< " Game Pane (F9)"
+    IDS_COMMAND_PANE_HEADER = 253, ///< " Command Pane (F11)"
+
     // Opening and saving a Library file: the document framework's texts (%1 the file name).
     IDS_FAILED_TO_OPEN_DOC = 61697, ///< "Failed to open document."
     IDS_FAILED_TO_SAVE_DOC = 61698, ///< "Failed to save document."
+    IDS_ASK_TO_SAVE = 61699,        ///< "Save changes to %1?"
     IDS_FILE_NOT_FOUND = 61730,     ///< "%1 was not found."
     IDS_FILE_ACCESS_DENIED = 61733, ///< "Access to %1 was denied."
     IDS_UNEXPECTED_FORMAT = 61745,  ///< "Unexpected file format."
