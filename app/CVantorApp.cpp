@@ -1,25 +1,34 @@
 #include "app/CVantorApp.h"
 
 #include "app/AppCommands.h"
+#include "app/DesktopIntegration.h"
 #include "app/LibraryHost.h"
 #include "app/QtMessageService.h"
+#include "app/WaitCursorServices.h"
+#include "document/CScriptOutput.h"
+#include "document/CVantorDoc.h"
 #include "model/CKeyTable.h"
+#include "model/CScript.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "ui/dialogs/CAboutDlg.h"
 #include "ui/dialogs/COptionsDlg.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandRouter.h"
+#include "ui/frame/ModelText.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -49,8 +58,13 @@ CVantorApp::CVantorApp(int& argc, char** argv)
     : QApplication(argc, argv), m_settings(QCoreApplication::applicationDirPath()),
       m_recentFiles(kRecentFileCount), m_ownMessages(std::make_unique<QtMessageService>(
                                            [this] { return static_cast<QWidget*>(m_frame); })),
-      m_messages(m_ownMessages.get()), m_commands(std::make_unique<AppCommands>(*this)) {
+      m_messages(m_ownMessages.get()), m_commands(std::make_unique<AppCommands>(*this)),
+      m_waitCursor(std::make_unique<WaitCursorServices>()), m_keyboardTimer(new QTimer(this)) {
     InitVantorResources();
+    ModelServices::Install(m_waitCursor.get());
+    m_keyboardTimer->setSingleShot(true);
+    m_keyboardTimer->setInterval(0);
+    connect(m_keyboardTimer, &QTimer::timeout, this, &CVantorApp::RefreshKeyboard);
     setOrganizationName(QString::fromLatin1(kSettingsCompany));
     setApplicationName(QString::fromLatin1(kSettingsApplication));
     setApplicationDisplayName(Text(IDS_APP_TITLE));
@@ -60,6 +74,8 @@ CVantorApp::CVantorApp(int& argc, char** argv)
 
 CVantorApp::~CVantorApp() {
     DestroyMainFrame();
+    if (&ModelServices::Get() == m_waitCursor.get())
+        ModelServices::Install(nullptr);
 }
 
 CVantorApp* CVantorApp::Instance() {
@@ -69,6 +85,8 @@ CVantorApp* CVantorApp::Instance() {
 bool CVantorApp::InitInstance(const QStringList& files) {
     DestroyMainFrame();
     static_cast<void>(CKeyTable::Instance());
+    const QPoint cursor = QCursor::pos();
+    m_scriptOutput = std::make_unique<CScriptOutput>(cursor.x(), cursor.y());
     LoadSettings();
     CreatePaneHeaderFont();
 
@@ -78,12 +96,22 @@ bool CVantorApp::InitInstance(const QStringList& files) {
     m_frame->SetCloseHandler([this] { return SaveAllModified(); });
     m_frame->Router().AppendTarget(m_commands.get());
     UpdateRecentFileActions();
+    if (m_host)
+        m_host->AttachMainFrame(*m_frame);
+
+    // The desktop learns of the editor and its file types (what is missing of it).
+    const DesktopIntegration::Folders folders = DesktopIntegration::FromEnvironment();
+    DesktopIntegration::RefreshDatabases(
+        folders.dataHome,
+        DesktopIntegration::InstallUserFiles(folders, QCoreApplication::applicationFilePath()));
 
     if (!ProcessCommandLine(files)) {
         DestroyMainFrame();
         return false;
     }
     m_frame->ShowAtSavedPlace();
+    m_frame->activateWindow();
+    RefreshKeyboard();
     return true;
 }
 
@@ -91,6 +119,33 @@ void CVantorApp::DestroyMainFrame() {
     CMainFrame* frame = m_frame;
     m_frame = nullptr;
     delete frame;
+}
+
+CScriptOutput& CVantorApp::ScriptOutput() {
+    if (!m_scriptOutput) {
+        const QPoint cursor = QCursor::pos();
+        m_scriptOutput = std::make_unique<CScriptOutput>(cursor.x(), cursor.y());
+    }
+    return *m_scriptOutput;
+}
+
+void CVantorApp::SetActiveLibrary(CVantorDoc* library) {
+    m_activeLibrary = library;
+    KeyboardOutOfDate();
+}
+
+void CVantorApp::KeyboardOutOfDate() {
+    m_keyboardTimer->start();
+}
+
+void CVantorApp::RefreshKeyboard() {
+    m_keyboardTimer->stop();
+    if (!m_frame)
+        return;
+    const CScript* game = m_activeLibrary ? m_activeLibrary->GetCurrentGame() : nullptr;
+    m_frame->KeyboardDock()->setWindowTitle(game ? tr("Binds for ") +
+                                                       FromModelText(game->GetGameName())
+                                                 : tr("Binds (no Game selected)"));
 }
 
 MessageService& CVantorApp::Messages() const {
@@ -186,6 +241,7 @@ bool CVantorApp::SaveAllModified() {
         return false;
     WriteOpenFiles();
     SaveSettings();
+    m_scriptOutput.reset(); // deletes the previews' temporary files
     return true;
 }
 
@@ -227,10 +283,11 @@ void CVantorApp::OpenRecentFile(int index) {
 void CVantorApp::OpenLibraryDialog() {
     if (!m_host)
         return;
-    const QString path = Messages().OpenFileName(
-        tr("Open Library"), QString(), tr("Vantor Library files (*.vtl *.VTL);;All Files (*)"));
-    if (!path.isEmpty() && m_host->OpenLibrary(path))
-        AddToRecentFiles(path);
+    // The host puts a Library it opened on the recent-file list.
+    const QString path = Messages().OpenFileName(tr("Open Library"), QString(),
+                                                 tr("Vantor Library files (*.vtl);;All Files (*)"));
+    if (!path.isEmpty())
+        m_host->OpenLibrary(path);
 }
 
 void CVantorApp::RunOptions() {

@@ -9,13 +9,17 @@
 #include <memory>
 
 class QPrinter;
+class QTimer;
 
 namespace vantor {
 
 class AppCommands;
 class CMainFrame;
+class CScriptOutput;
+class CVantorDoc;
 class LibraryHost;
 class MessageService;
+class WaitCursorServices;
 
 /// The application object: starts the editor, keeps the user settings, owns the program-wide
 /// objects, handles the application commands and saves its state when the main window closes.
@@ -28,10 +32,12 @@ public:
     /// The running application object.
     static CVantorApp* Instance();
 
-    /// Start-up: reads the settings, builds the main window at its saved place with its saved
-    /// bar layout, then carries out the command line: the Libraries open at the last exit are
-    /// reopened when "Reload" is on, then the named files are opened; with no file named and
-    /// nothing reopened an empty Library is made. Answers false when the program should end.
+    /// Start-up: makes the script output, reads the settings, builds the main window at its
+    /// saved place with its saved bar layout (and hands it to the Library host), writes the
+    /// user's missing desktop files, then carries out the command line: the Libraries open at
+    /// the last exit are reopened when "Reload" is on, then the named files are opened; with
+    /// no file named and nothing reopened an empty Library is made. Answers false when the
+    /// program should end.
     bool InitInstance(const QStringList& files);
 
     AppSettings& Settings() { return m_settings; }
@@ -48,6 +54,17 @@ public:
     void SetLibraryHost(LibraryHost* host);
     LibraryHost* Libraries() const { return m_host; }
 
+    /// The script writer and previewer, made at start-up and destroyed (with the previews'
+    /// temporary files) at exit; made again should a Library be saved after that.
+    CScriptOutput& ScriptOutput();
+
+    /// The Library whose window is active (set by the Library windows), or null.
+    CVantorDoc* ActiveLibrary() const { return m_activeLibrary; }
+    void SetActiveLibrary(CVantorDoc* library);
+    /// The Keyboard window shows the active Library's current Game again at the next idle
+    /// moment (many requests, one refresh).
+    void KeyboardOutOfDate();
+
     /// The panes' header font (the GUI font, bold) and header height (its text height + 1).
     const QFont& PaneHeaderFont() const { return m_paneHeaderFont; }
     int PaneHeaderHeight() const { return m_paneHeaderHeight; }
@@ -60,7 +77,7 @@ public:
 
     /// The exit sequence, run when the main window is asked to close: every modified Library
     /// is offered for saving (Cancel stops here and answers false), then the open Libraries
-    /// and the settings are written.
+    /// and the settings are written and the script output is destroyed.
     bool SaveAllModified();
 
     // Application commands.
@@ -90,6 +107,7 @@ private:
     void CreatePaneHeaderFont();
     void UpdateRecentFileActions();
     bool ProcessCommandLine(const QStringList& files);
+    void RefreshKeyboard();
 
     AppSettings m_settings;
     RecentFileList m_recentFiles;
@@ -99,6 +117,10 @@ private:
     LibraryHost* m_host = nullptr;
     std::unique_ptr<AppCommands> m_commands;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<CScriptOutput> m_scriptOutput;
+    std::unique_ptr<WaitCursorServices> m_waitCursor;
+    CVantorDoc* m_activeLibrary = nullptr;
+    QTimer* m_keyboardTimer;
     QFont m_paneHeaderFont;
     int m_paneHeaderHeight = 0;
 };

@@ -4,6 +4,8 @@
 
 namespace vantor {
 
+class CMainFrame;
+
 /// What the application needs from the part of the editor that keeps the open Libraries and
 /// their windows. The application runs start-up, the File commands it owns and the exit
 /// sequence through it; with no host installed those steps find no Library open.
@@ -22,6 +24,9 @@ public:
     /// The files of the open Libraries in the order they were opened; untitled ones are left
     /// out.
     virtual QStringList OpenLibraryPaths() const = 0;
+    /// The main window was made; the Library windows go into it. Called once per main window,
+    /// before any Library is opened.
+    virtual void AttachMainFrame(CMainFrame& frame) { static_cast<void>(frame); }
 };
 
 } // namespace vantor

@@ -1,4 +1,5 @@
 #include "app/CVantorApp.h"
+#include "ui/frame/LibraryWindows.h"
 
 #include <QCommandLineParser>
 
@@ -13,7 +14,12 @@ int main(int argc, char** argv) {
                                  QStringLiteral("[file.vtl...]"));
     parser.process(app);
 
+    vantor::LibraryWindows libraries;
+    app.SetLibraryHost(&libraries);
     if (!app.InitInstance(parser.positionalArguments()))
         return 1;
-    return app.exec();
+    const int status = app.exec();
+    app.DestroyMainFrame();
+    app.SetLibraryHost(nullptr);
+    return status;
 }

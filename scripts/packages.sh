@@ -1,4 +1,4 @@
 # The Debian packages the build needs; sourced by the set-up scripts.
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config ccache libgtest-dev qt6-base-dev)
-TEST_PACKAGES=()
+TEST_PACKAGES=(xvfb xauth xdotool)
 RUN_PACKAGES=(xdg-utils)

@@ -45,23 +45,7 @@ private:
     QStringList m_schemes;
 };
 
-class AppCommandsTest : public AppFixture {
-protected:
-    /// Runs the command; when its modal dialog comes up, answer() is called with it.
-    bool RunWithDialog(CommandId id, const std::function<void(QWidget*)>& answer) {
-        bool answered = false;
-        QTimer::singleShot(0, [&] {
-            const bool shown =
-                QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
-            if (QWidget* dialog = QApplication::activeModalWidget(); shown && dialog) {
-                answer(dialog);
-                answered = true;
-            }
-        });
-        Frame()->Router().Action(id)->trigger();
-        return answered;
-    }
-};
+using AppCommandsTest = AppFixture;
 
 TEST_F(AppCommandsTest, OptionsAreAppliedOnlyOnOk) {
     ASSERT_TRUE(Start({}, false));

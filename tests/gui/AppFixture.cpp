@@ -2,10 +2,13 @@
 
 #include "app/CVantorApp.h"
 #include "ui/frame/CMainFrame.h"
+#include "ui/frame/CommandRouter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 namespace vantor::test {
 
@@ -63,6 +66,20 @@ QStringList AppFixture::StoredKeys() const {
     QSettings settings(settingsDir.filePath(QStringLiteral("Velmora/Vantor.conf")),
                        QSettings::IniFormat);
     return settings.allKeys();
+}
+
+bool AppFixture::RunWithDialog(CommandId id, const std::function<void(QWidget*)>& answer) {
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        const bool shown =
+            QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
+        if (QWidget* dialog = QApplication::activeModalWidget(); shown && dialog) {
+            answer(dialog);
+            answered = true;
+        }
+    });
+    Frame()->Router().Action(id)->trigger();
+    return answered;
 }
 
 } // namespace vantor::test

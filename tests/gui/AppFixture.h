@@ -2,6 +2,7 @@
 
 #include "FakeLibraryHost.h"
 #include "ScriptedMessages.h"
+#include "ui/frame/CommandId.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 QT_BEGIN_NAMESPACE
@@ -45,6 +47,9 @@ protected:
     QVariant Stored(const QString& key) const;
     /// Every "section/key" in the settings file now.
     QStringList StoredKeys() const;
+    /// Runs the command; when its modal dialog comes up, answer() is called with it. False
+    /// when no dialog came up.
+    bool RunWithDialog(CommandId id, const std::function<void(QWidget*)>& answer);
 
     QTemporaryDir settingsDir;
     ScriptedMessages messages;

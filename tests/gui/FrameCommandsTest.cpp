@@ -5,6 +5,7 @@
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandRouter.h"
 #include "ui/frame/CommandTarget.h"
+#include "ui/frame/WindowTitle.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -222,7 +223,7 @@ TEST_F(FrameCommandsTest, ActivePaneComesFirstAndStatesFollowTheActiveWindow) {
     EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Vantor"));
     plain->setWindowTitle(QStringLiteral("Quake.vtl[*]"));
     plain->setWindowModified(true);
-    EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("Quake.vtl* - Vantor"));
+    EXPECT_EQ(ShownWindowTitle(*Frame()), QStringLiteral("Quake.vtl* - Vantor"));
 }
 
 TEST_F(FrameCommandsTest, RecentFilesOpenThroughTheHostAndFailuresLeaveTheList) {

@@ -7,7 +7,7 @@
 namespace vantor::test {
 
 /// A message service that shows nothing: it records every call as "Kind: text" and gives the
-/// answers set beforehand.
+/// answers set beforehand (queued answers first, in order, then the standing one).
 class ScriptedMessages : public MessageService {
 public:
     void Warning(const QString& text) override { calls.append(QStringLiteral("Warning: ") + text); }
@@ -20,16 +20,17 @@ public:
     }
     SaveAnswer AskYesNoCancel(const QString& text) override {
         calls.append(QStringLiteral("YesNoCancel: ") + text);
-        return saveAnswer;
+        return saveAnswers.isEmpty() ? saveAnswer : saveAnswers.takeFirst();
     }
     QString OpenFileName(const QString& title, const QString&, const QString&) override {
         calls.append(QStringLiteral("OpenFile: ") + title);
         return fileAnswer;
     }
-    QString SaveFileName(const QString& title, const QString&, const QString&,
+    QString SaveFileName(const QString& title, const QString& proposed, const QString&,
                          const QString&) override {
         calls.append(QStringLiteral("SaveFile: ") + title);
-        return fileAnswer;
+        proposedNames.append(proposed);
+        return fileAnswers.isEmpty() ? fileAnswer : fileAnswers.takeFirst();
     }
     QString ChooseFolder(const QString& title, const QString&) override {
         calls.append(QStringLiteral("Folder: ") + title);
@@ -39,7 +40,10 @@ public:
     QStringList calls;
     bool yesNoAnswer = false;
     SaveAnswer saveAnswer = SaveAnswer::Cancel;
+    QList<SaveAnswer> saveAnswers;
     QString fileAnswer;
+    QStringList fileAnswers;
+    QStringList proposedNames; // what each save-file dialog proposed
 };
 
 } // namespace vantor::test

@@ -14,10 +14,12 @@
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -88,7 +90,12 @@ CMainFrame::CMainFrame(AppSettings& settings, QWidget* parent)
     m_router->UpdateActions();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The Library windows go first, while everything they report to still exists; what the
+    // multi-document area says as it goes no longer reaches this half-destroyed window.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    qDeleteAll(m_mdi->subWindowList());
+}
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
@@ -124,7 +131,7 @@ void CMainFrame::ConnectUpdateTriggers() {
 }
 
 DocumentCommandTarget* CMainFrame::ActiveDocumentTarget() const {
-    QMdiSubWindow* window = m_mdi->activeSubWindow();
+    QMdiSubWindow* window = m_mdi->currentSubWindow();
     if (!window)
         return nullptr;
     if (auto* target = dynamic_cast<DocumentCommandTarget*>(window))
@@ -132,23 +139,26 @@ DocumentCommandTarget* CMainFrame::ActiveDocumentTarget() const {
     return dynamic_cast<DocumentCommandTarget*>(window->widget());
 }
 
+// "<Library> - Vantor", the Library's modified mark included: the Library window's title
+// with its "[*]" placeholder, and its modified state mirrored.
 void CMainFrame::UpdateTitle() {
     const QString program = QApplication::applicationDisplayName();
-    QMdiSubWindow* window = m_mdi->activeSubWindow();
+    QMdiSubWindow* window = m_mdi->currentSubWindow();
     QString name;
     if (window) {
         name = window->windowTitle();
-        name.replace(QStringLiteral("[*]"),
-                     window->isWindowModified() ? QStringLiteral("*") : QString());
         window->installEventFilter(this); // follows renames and the modified mark
     }
-    setWindowTitle(name.isEmpty() ? program : name + QStringLiteral(" - ") + program);
+    m_title = name.isEmpty() ? program : name + QStringLiteral(" - ") + program;
+    setWindowTitle(m_title);
+    setWindowModified(window && window->isWindowModified() &&
+                      m_title.contains(QStringLiteral("[*]")));
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     const bool titleEvent =
         event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange;
-    if (titleEvent && watched == m_mdi->activeSubWindow())
+    if (titleEvent && watched == m_mdi->currentSubWindow())
         UpdateTitle();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -221,6 +231,9 @@ void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         TrackPlacement();
+    // A maximised sub-window writes its own title into the main window's; ours stays.
+    if (event->type() == QEvent::WindowTitleChange && !m_title.isNull() && windowTitle() != m_title)
+        setWindowTitle(m_title);
 }
 
 void CMainFrame::SetCloseHandler(std::function<bool()> handler) {
@@ -237,6 +250,47 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::SetFileDropHandler(FileDropHandler handler) {
+    m_dropHandler = std::move(handler);
+    setAcceptDrops(static_cast<bool>(m_dropHandler));
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_dropHandler && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+    if (m_dropHandler && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    if (!m_dropHandler || !event->mimeData()->hasUrls())
+        return;
+    event->acceptProposedAction();
+    raise();
+    activateWindow();
+    // The files are handled once the drop is over, so that a message box does not keep the
+    // program the files came from waiting for the drop to end.
+    QMetaObject::invokeMethod(
+        this,
+        [this, urls = event->mimeData()->urls(), point = event->position().toPoint()] {
+            if (m_dropHandler)
+                m_dropHandler(urls, point);
+        },
+        Qt::QueuedConnection);
+}
+
+void CMainFrame::SetPropertyObject(CMTObj* object) {
+    m_propertyObject = object;
+    emit propertyObjectChanged(object);
+}
+
+void CMainFrame::PropertyObjectChanged(CMTObj& object) {
+    emit propertyObjectRenamed(object);
 }
 
 QByteArray CMainFrame::SaveBarState() const {

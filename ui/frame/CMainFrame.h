@@ -10,10 +10,12 @@ class QDockWidget;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
+class QUrl;
 
 namespace vantor {
 
 class AppSettings;
+class CMTObj;
 class CommandRouter;
 class DocumentCommandTarget;
 class FrameCommands;
@@ -37,8 +39,21 @@ public:
     QDockWidget* KeyboardDock() const { return m_keyboardDock; }
     LockIndicators& Indicators() const { return *m_indicators; }
 
-    /// The active Library window when it takes part in command routing, else null.
+    /// The active Library window when it takes part in command routing, else null. While
+    /// another top-level window (a dialog, a floating dock) is active, the Library window
+    /// that was active last still counts.
     DocumentCommandTarget* ActiveDocumentTarget() const;
+
+    /// Files dropped on the window go to `handler` with the drop point in window
+    /// coordinates; without a handler the window takes no drops.
+    using FileDropHandler = std::function<void(const QList<QUrl>&, const QPoint&)>;
+    void SetFileDropHandler(FileDropHandler handler);
+
+    /// The object the Property Window shows (none clears it), as the active pane chose it.
+    void SetPropertyObject(CMTObj* object);
+    CMTObj* PropertyObject() const { return m_propertyObject; }
+    /// The object was renamed; the Property Window shows it again.
+    void PropertyObjectChanged(CMTObj& object);
 
     /// Shows the window at the saved place (maximised when saved so) when that rectangle lies
     /// wholly inside a screen's available area, else at the default place.
@@ -53,12 +68,21 @@ public:
     /// Restores a layout made by SaveBarState; false (and nothing changed) for damaged bytes.
     bool RestoreBarState(const QByteArray& state);
 
+signals:
+    /// The Property Window's object changed (null: nothing selected).
+    void propertyObjectChanged(vantor::CMTObj* object);
+    /// The Property Window's object was renamed.
+    void propertyObjectRenamed(vantor::CMTObj& object);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateDocks();
@@ -76,6 +100,9 @@ private:
     QDockWidget* m_keyboardDock = nullptr;
     LockIndicators* m_indicators = nullptr;
     std::function<bool()> m_closeHandler;
+    FileDropHandler m_dropHandler;
+    CMTObj* m_propertyObject = nullptr;
+    QString m_title;       // the title UpdateTitle chose
     bool m_placed = false; // placement is tracked once the window was put in its place
     std::optional<QSize> m_pendingOuterSize; // saved outer size, until the frame margins are known
 };

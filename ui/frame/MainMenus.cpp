@@ -1,6 +1,7 @@
 #include "ui/frame/MainMenus.h"
 
 #include "ui/frame/CommandRouter.h"
+#include "ui/frame/WindowTitle.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -71,16 +72,14 @@ void FillWindowList(QMenu* menu, QMdiArea* mdiArea) {
     menu->addAction(separator);
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows.at(i);
-        QString title = window->windowTitle();
-        title.replace(QStringLiteral("[*]"),
-                      window->isWindowModified() ? QStringLiteral("*") : QString());
+        QString title = ShownWindowTitle(*window);
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString prefix =
             i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("%1 ").arg(i + 1);
         auto* action = new QAction(prefix + title, group);
         action->setObjectName(QStringLiteral("actionWindow%1").arg(i + 1));
         action->setCheckable(true);
-        action->setChecked(window == mdiArea->activeSubWindow());
+        action->setChecked(window == mdiArea->currentSubWindow());
         menu->addAction(action);
         QObject::connect(action, &QAction::triggered, mdiArea,
                          [mdiArea, target = QPointer<QMdiSubWindow>(window)] {

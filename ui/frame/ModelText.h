@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace vantor {
+
+/// The model keeps its strings as Windows-1252 bytes; this turns one into text for a window.
+QString FromModelText(std::string_view text);
+
+} // namespace vantor
