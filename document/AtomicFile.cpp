@@ -13,6 +13,16 @@ namespace vantor {
 namespace {
 
 long long g_failAfter = -1;
+AtomicFile::SyncStep g_failSync = AtomicFile::SyncStep::None;
+
+// fsync, or the failure a test asked for at this step.
+int Sync(int fd, AtomicFile::SyncStep step) {
+    if (step == g_failSync) {
+        errno = EIO;
+        return -1;
+    }
+    return ::fsync(fd);
+}
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -39,6 +49,10 @@ bool WriteAll(int fd, const char* data, size_t size) {
                 continue;
             return false;
         }
+        if (n == 0) { // no progress: retrying would loop for ever
+            errno = EIO;
+            return false;
+        }
         if (g_failAfter >= 0)
             g_failAfter -= n;
         data += n;
@@ -58,6 +72,10 @@ AtomicFile::~AtomicFile() {
 
 void AtomicFile::FailWritesAfter(long long bytes) {
     g_failAfter = bytes;
+}
+
+void AtomicFile::FailSync(SyncStep step) {
+    g_failSync = step;
 }
 
 bool AtomicFile::Open() {
@@ -101,7 +119,7 @@ bool AtomicFile::Commit() {
         Discard();
         return false;
     }
-    const bool synced = ::fsync(m_fd) == 0;
+    const bool synced = Sync(m_fd, SyncStep::File) == 0;
     const bool closed = ::close(m_fd) == 0;
     m_fd = -1;
     if (!synced || !closed || ::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
@@ -109,13 +127,15 @@ bool AtomicFile::Commit() {
         return false;
     }
     m_tempPath.clear();
-    // Make the rename itself durable.
+    // Make the rename itself durable. A folder this process may not read cannot be synced,
+    // and some file systems cannot sync folders (EINVAL); any other failure fails the save,
+    // although the target already holds the new content.
     const int dir = ::open(FolderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    if (dir < 0)
+        return errno == EACCES;
+    const bool folderSynced = Sync(dir, SyncStep::Folder) == 0 || errno == EINVAL;
+    ::close(dir);
+    return folderSynced;
 }
 
 void AtomicFile::Discard() {

@@ -22,8 +22,10 @@ public:
     bool Open();
     /// Appends bytes; false after any write error (later writes are ignored).
     bool Write(std::string_view bytes);
-    /// Makes the written bytes the target's content; false (and the target unchanged) on
-    /// any error so far or now.
+    /// Makes the written bytes the target's content: syncs and closes the temporary file,
+    /// renames it over the target and syncs the folder. False on any error so far or now;
+    /// the target is unchanged unless only the folder's sync failed (after the rename).
+    /// No temporary file is left either way.
     bool Commit();
 
     const std::string& Target() const { return m_target; }
@@ -31,6 +33,10 @@ public:
     /// Test hook: makes writes fail once this many bytes have been written in this
     /// process (negative: never). Lets tests interrupt a save part-way.
     static void FailWritesAfter(long long bytes);
+    /// The fsync calls of Commit, in order.
+    enum class SyncStep { None, File, Folder };
+    /// Test hook: makes that fsync of every later Commit fail (None: no failure).
+    static void FailSync(SyncStep step);
 
 private:
     void Discard();

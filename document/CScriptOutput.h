@@ -63,6 +63,13 @@ public:
     void SetTempFolder(std::string folder);
     const std::string& GetTempFolder() const { return m_tempFolder; }
 
+    /// The page of the next previews: by default (empty) a temporary file, recorded for
+    /// deletion; a page named here belongs to the caller and is not recorded. A relative path
+    /// starting with "-" gets "./", so that the converter does not take it for an option.
+    void SetPreviewPage(std::string pagePath);
+    /// Whether the converter opens the page in the web browser ("-v"); on by default.
+    void SetPreviewView(bool view) { m_view = view; }
+
     /// Numbers the pages: set at construction from the seed, incremented before each
     /// preview.
     std::uint32_t GetPreviewCounter() const { return m_previewCounter; }
@@ -77,10 +84,11 @@ public:
     bool PreviewModule(const CVConfig& module);
     /// Starts the converter on the script: "-v", then "-t" and the title when there is one
     /// (double quotes become single quotes), then the script path and the page path (the
-    /// temporary folder's "~vantor<4 hex digits>.htm", from the counter's low 16 bits). The
-    /// first preview ever shows the browser notice first. When the converter cannot be
-    /// started, shows "Unable to start preview application"; otherwise records the page for
-    /// deletion. Records the script for deletion in both cases. True when it started.
+    /// temporary folder's "~vantor<4 hex digits>.htm", from the counter's low 16 bits, unless
+    /// SetPreviewPage named one). The first preview ever shows the browser notice first.
+    /// When the converter cannot be started, shows "Unable to start preview application";
+    /// otherwise records a temporary page for deletion. Records the script for deletion in
+    /// both cases. True when it started.
     bool RunPreview(const std::string& scriptPath, const std::optional<std::string>& title);
 
 private:
@@ -88,6 +96,8 @@ private:
     ProcessLauncher* m_launcher = nullptr;
     WaitingProcessLauncher m_waitingLauncher;
     std::string m_tempFolder;
+    std::string m_pagePath;
+    bool m_view = true;
     std::uint32_t m_previewCounter = 0;
     std::vector<std::string> m_tempFiles;
 };

@@ -430,7 +430,7 @@ CVantorDoc::OpenResult CVantorDoc::Open(const std::string& path) {
     return result;
 }
 
-CVantorDoc::SaveResult CVantorDoc::Save(const std::string& path, const CScriptOutput& output) {
+CVantorDoc::SaveResult CVantorDoc::SaveLibrary(const std::string& path) {
     SaveResult result;
     try {
         if (path.empty() || !WriteFileAtomically(path, WriteLibrary())) {
@@ -444,7 +444,12 @@ CVantorDoc::SaveResult CVantorDoc::Save(const std::string& path, const CScriptOu
     m_pathName = path;
     SetModified(false);
     result.saved = true;
-    if (!m_writeAll)
+    return result;
+}
+
+CVantorDoc::SaveResult CVantorDoc::Save(const std::string& path, const CScriptOutput& output) {
+    SaveResult result = SaveLibrary(path);
+    if (!result.saved || !m_writeAll)
         return result;
     for (const auto& game : m_games) {
         if (!game->GetSaveWithLibrary() || game->GetScriptFile().empty())

@@ -194,6 +194,9 @@ public:
     /// script of each Game that is saved with the Library and has a script file, in order,
     /// stopping at the first failure. No script is written when the Library file was not.
     SaveResult Save(const std::string& path, const CScriptOutput& output);
+    /// Saves the Library file alone, as Save does, and writes no Game script whatever the
+    /// switches say.
+    SaveResult SaveLibrary(const std::string& path);
 
     // --- What the model reports (passed on to the observer) -------------------------------
 

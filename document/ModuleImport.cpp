@@ -11,37 +11,6 @@
 #include <memory>
 
 namespace vantor {
-namespace {
-
-// The length of the UTF-8 sequence at `at` and its code point; 0 when the bytes there are
-// not a well-formed sequence (overlong forms and surrogates included).
-std::size_t DecodeUtf8(std::string_view text, std::size_t at, char32_t& cp) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    char32_t min = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, cp = lead & 0x1F, min = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, cp = lead & 0x0F, min = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, cp = lead & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (byte(at + i) & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-} // namespace
 
 std::string ModuleNameFromPath(std::string_view path) {
     const auto slash = path.rfind('/');
@@ -51,7 +20,7 @@ std::string ModuleNameFromPath(std::string_view path) {
     for (std::size_t i = 0; i < file.size();) {
         char32_t cp = 0;
         const std::size_t length =
-            static_cast<unsigned char>(file[i]) < 0x80 ? 0 : DecodeUtf8(file, i, cp);
+            static_cast<unsigned char>(file[i]) < 0x80 ? 0 : cp1252::DecodeUtf8(file, i, cp);
         if (length == 0) {
             name.push_back(file[i++]);
         } else {

@@ -103,6 +103,12 @@ void CScriptOutput::SetTempFolder(std::string folder) {
     m_tempFolder = SafeFolder(std::move(folder));
 }
 
+void CScriptOutput::SetPreviewPage(std::string pagePath) {
+    if (!pagePath.empty() && pagePath.front() == '-')
+        pagePath.insert(0, "./");
+    m_pagePath = std::move(pagePath);
+}
+
 bool CScriptOutput::PreviewGame(const CVantorDoc& library, const CScript& game) {
     const std::string script = MakeTempFile(m_tempFolder);
     if (script.empty())
@@ -131,10 +137,14 @@ bool CScriptOutput::PreviewModule(const CVConfig& module) {
 bool CScriptOutput::RunPreview(const std::string& scriptPath,
                                const std::optional<std::string>& title) {
     ++m_previewCounter;
-    char page[32];
-    std::snprintf(page, sizeof page, "~vantor%04x.htm",
-                  static_cast<unsigned>(m_previewCounter & 0xFFFFu));
-    const std::string pagePath = InFolder(m_tempFolder, page);
+    const bool tempPage = m_pagePath.empty();
+    std::string pagePath = m_pagePath;
+    if (tempPage) {
+        char page[32];
+        std::snprintf(page, sizeof page, "~vantor%04x.htm",
+                      static_cast<unsigned>(m_previewCounter & 0xFFFFu));
+        pagePath = InFolder(m_tempFolder, page);
+    }
 
     std::vector<std::string> args;
     if (title) {
@@ -145,6 +155,9 @@ bool CScriptOutput::RunPreview(const std::string& scriptPath,
     } else {
         args = ConverterArguments(LoadString(IDS_CONVERTER_ARGS), {scriptPath, pagePath});
     }
+    // The converter's "-v" opens the page in the web browser.
+    if (!m_view)
+        std::erase(args, std::string("-v"));
 
     if (m_host != nullptr && m_host->TakeFirstPreview())
         m_host->ShowInformation(LoadString(IDS_FIRST_PREVIEW_NOTICE));
@@ -152,10 +165,12 @@ bool CScriptOutput::RunPreview(const std::string& scriptPath,
     ProcessLauncher& launcher = m_launcher != nullptr ? *m_launcher : m_waitingLauncher;
     const std::string converter = m_host != nullptr ? m_host->GetConverterPath() : std::string();
     const bool started = !converter.empty() && launcher.Start(converter, args);
-    if (started)
+    if (!started) {
+        if (m_host != nullptr)
+            m_host->ShowWarning(LoadString(IDS_PREVIEW_START_FAILED));
+    } else if (tempPage) {
         m_tempFiles.push_back(pagePath);
-    else if (m_host != nullptr)
-        m_host->ShowWarning(LoadString(IDS_PREVIEW_START_FAILED));
+    }
     m_tempFiles.push_back(scriptPath);
     return started;
 }

@@ -226,47 +226,66 @@ void CCmdFrag::CopyFromDefinition(const CVCommand& definition) {
 }
 
 bool CCmdFrag::FormatCommand(std::string& out, bool standAlone, bool inBind) const {
+    std::string text;
+    if (!AppendCommand(text, standAlone, inBind))
+        return false;
+    out = std::move(text);
+    return true;
+}
+
+bool CCmdFrag::AppendCommand(std::string& out, bool standAlone, bool inBind) const {
     if (m_command.empty())
         return false;
     switch (m_paramType) {
     case ParamNone:
-        out = m_command;
+        out += m_command;
         return true;
     case ParamAction:
         switch (GetState()) {
         case StateOn:
-            out = "+" + m_command;
-            return true;
+            out += '+';
+            break;
         case StateOff:
-            out = "-" + m_command;
-            return true;
+            out += '-';
+            break;
         default:
             // A toggle is only the bare command bound alone to a key.
             if (!(standAlone && inBind))
                 return false;
-            out = m_command;
-            return true;
+            break;
         }
+        out += m_command;
+        return true;
     case ParamToggle:
+        out += m_command;
         switch (GetState()) {
         case StateOn:
-            out = m_command + " 1";
-            return true;
+            out += " 1";
+            break;
         case StateOff:
-            out = m_command + " 0";
-            return true;
+            out += " 0";
+            break;
         default:
-            out = m_command;
-            return true;
+            break;
         }
+        return true;
     case ParamString:
-        if (standAlone && !inBind)
-            out = m_command + " \"" + m_param + "\"";
-        else
-            out = m_command + " " + m_param;
+        out += m_command;
+        out += ' ';
+        if (standAlone && !inBind) {
+            out += '"';
+            out += m_param;
+            out += '"';
+        } else {
+            out += m_param;
+        }
         return true;
     default:
-        out = m_param.empty() ? m_command : m_command + " " + m_param;
+        out += m_command;
+        if (!m_param.empty()) {
+            out += ' ';
+            out += m_param;
+        }
         return true;
     }
 }

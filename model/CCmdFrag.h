@@ -84,6 +84,8 @@ public:
     /// its own; `inBind`: the sequence belongs to a Bind. False, with `out` unchanged, when
     /// the command is empty or the fragment cannot be written in that place.
     bool FormatCommand(std::string& out, bool standAlone, bool inBind) const;
+    /// The same text appended to `out`; false, with nothing appended, when there is none.
+    bool AppendCommand(std::string& out, bool standAlone, bool inBind) const;
     /// Recomputes the display text and tells the views.
     void UpdateText();
 

@@ -70,9 +70,10 @@ void CMTObj::WriteScript(TextOutput& out) const {
         child->WriteScript(out);
     std::string text;
     for (const auto& fragment : m_commands) {
-        if (fragment->FormatCommand(text, true, false)) {
+        text.clear();
+        if (fragment->AppendCommand(text, true, false)) {
+            text += '\n';
             out.Write(text);
-            out.Write("\n");
         }
     }
 }
@@ -301,21 +302,31 @@ void CMTObj::CollectCommands(std::vector<CCmdFrag*>& out) const {
 }
 
 bool CMTObj::BuildCommandText(std::string& out) const {
+    // A scratch string kept from call to call: no allocation once it is large enough.
+    thread_local std::string text;
+    text.clear();
+    if (!AppendCommandText(text))
+        return false;
+    out.assign(text);
+    return true;
+}
+
+bool CMTObj::AppendCommandText(std::string& out) const {
     if (m_commands.empty())
         return false;
     const bool inBind = GetType() == TypeBind;
     const bool single = m_commands.size() == 1;
-    std::string text = "\"";
-    std::string piece;
+    const std::size_t before = out.size();
+    out += '"';
     for (std::size_t i = 0; i < m_commands.size(); ++i) {
-        if (!m_commands[i]->FormatCommand(piece, single, inBind))
-            return false;
         if (i > 0)
-            text += ';';
-        text += piece;
+            out += ';';
+        if (!m_commands[i]->AppendCommand(out, single, inBind)) {
+            out.resize(before);
+            return false;
+        }
     }
-    text += '"';
-    out = std::move(text);
+    out += '"';
     return true;
 }
 

@@ -126,6 +126,8 @@ public:
     /// The fragments as one quoted console argument ("a;b;c" with the quotes). False, and
     /// `out` unchanged, when there is no fragment or one cannot be written.
     bool BuildCommandText(std::string& out) const;
+    /// The same text appended to `out`; false, and `out` as it was, when there is none.
+    bool AppendCommandText(std::string& out) const;
 
     /// Turns console text into fragments appended to the commands list: one per
     /// semicolon-separated command whose name is valid. "+name" and "-name" become Action

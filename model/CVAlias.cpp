@@ -53,11 +53,15 @@ void CVAlias::WriteAliasLine(const CMTObj& node, TextOutput& out) {
         out.Write("// ALIAS " + name + " (no commands defined)\n");
         return;
     }
-    std::string commands;
-    if (node.BuildCommandText(commands))
-        out.Write("ALIAS " + name + " " + commands + "\n");
-    else
+    // The line is made in one string kept from call to call: no allocation per line.
+    thread_local std::string line;
+    line.assign("ALIAS ").append(name).append(1, ' ');
+    if (node.AppendCommandText(line)) {
+        line += '\n';
+        out.Write(line);
+    } else {
         out.Write("// ALIAS " + name + " (error generating commands)\n");
+    }
 }
 
 } // namespace vantor

@@ -90,11 +90,14 @@ void CVBind::WriteScript(TextOutput& out) const {
         out.Write("// BIND " + key + " (no commands defined)\n");
         return;
     }
-    std::string commands;
-    if (BuildCommandText(commands))
-        out.Write("BIND " + key + " " + commands + "\n");
-    else
+    thread_local std::string line; // kept from call to call, as for the ALIAS lines
+    line.assign("BIND ").append(key).append(1, ' ');
+    if (AppendCommandText(line)) {
+        line += '\n';
+        out.Write(line);
+    } else {
         out.Write("// BIND " + key + " (error generating commands)\n");
+    }
 }
 
 int CVBind::GetMenuId() const {

@@ -1,10 +1,20 @@
 #include "model/TextOutput.h"
 
+#include <cstring>
+
 namespace vantor {
+namespace {
+
+// The file gets its bytes in blocks of about this size.
+constexpr std::size_t kBlock = 64 * 1024;
+
+} // namespace
 
 TextOutput::~TextOutput() {
-    if (m_file != nullptr)
+    if (m_file != nullptr) {
+        Flush();
         std::fclose(m_file);
+    }
 }
 
 bool TextOutput::Open(const std::string& path) {
@@ -12,6 +22,8 @@ bool TextOutput::Open(const std::string& path) {
         std::fclose(m_file);
     m_string = nullptr;
     m_failed = false;
+    m_buffer.clear();
+    m_buffer.reserve(2 * kBlock);
     // Binary mode: the line ends are made here, not by the C library.
     m_file = std::fopen(path.c_str(), "wb");
     if (m_file == nullptr)
@@ -19,28 +31,37 @@ bool TextOutput::Open(const std::string& path) {
     return !m_failed;
 }
 
-void TextOutput::Put(std::string_view bytes) {
-    if (Failed() || bytes.empty())
+void TextOutput::Write(std::string_view text) {
+    if (Failed())
         return;
-    if (m_string != nullptr)
-        m_string->append(bytes);
-    else if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
-        m_failed = true;
+    std::string& out = m_string != nullptr ? *m_string : m_buffer;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        const auto* lf =
+            static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        if (lf == nullptr) {
+            out.append(p, static_cast<std::size_t>(end - p));
+            break;
+        }
+        out.append(p, static_cast<std::size_t>(lf - p));
+        out.append("\r\n", 2);
+        p = lf + 1;
+    }
+    if (m_string == nullptr && m_buffer.size() >= kBlock)
+        Flush();
 }
 
-void TextOutput::Write(std::string_view text) {
-    std::size_t start = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos;
-         lf = text.find('\n', start)) {
-        Put(text.substr(start, lf - start));
-        Put("\r\n");
-        start = lf + 1;
-    }
-    Put(text.substr(start));
+void TextOutput::Flush() {
+    if (m_file != nullptr && !m_failed && !m_buffer.empty() &&
+        std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size())
+        m_failed = true;
+    m_buffer.clear();
 }
 
 bool TextOutput::Close() {
     if (m_file != nullptr) {
+        Flush();
         if (std::fclose(m_file) != 0)
             m_failed = true;
         m_file = nullptr;

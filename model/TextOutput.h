@@ -8,13 +8,15 @@ namespace vantor {
 
 /// A text stream for scripts: every LF written becomes CR LF. Writes to a file or appends
 /// to a string. The first failure is kept: later writes are dropped and `Close` reports it.
+/// A file is written in large blocks: the bytes reach it at the latest on `Close`.
 class TextOutput {
 public:
     /// A stream with no target yet: writes fail until `Open` succeeds.
     TextOutput() = default;
     /// Appends to `target`.
     explicit TextOutput(std::string& target) : m_string(&target) {}
-    /// Closes an open file; call `Close` first to learn whether everything was written.
+    /// Writes what is buffered and closes an open file; call `Close` first to learn whether
+    /// everything was written.
     ~TextOutput();
     TextOutput(const TextOutput&) = delete;
     TextOutput& operator=(const TextOutput&) = delete;
@@ -34,9 +36,11 @@ public:
     bool Failed() const { return m_failed || (m_file == nullptr && m_string == nullptr); }
 
 private:
-    void Put(std::string_view bytes);
+    /// Hands the buffered bytes to the file.
+    void Flush();
 
     std::FILE* m_file = nullptr;
+    std::string m_buffer; ///< bytes for the file, line ends already made
     std::string* m_string = nullptr;
     bool m_failed = false;
 };

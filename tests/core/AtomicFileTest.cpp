@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace vantor;
@@ -20,6 +21,8 @@ protected:
     }
     void TearDown() override {
         AtomicFile::FailWritesAfter(-1);
+        AtomicFile::FailSync(AtomicFile::SyncStep::None);
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir);
     }
     std::string Path(const char* name) const { return (dir / name).string(); }
@@ -45,6 +48,41 @@ TEST_F(AtomicFileTest, FailedWriteKeepsThePreviousFileAndRemovesTheTemporary) {
     AtomicFile::FailWritesAfter(5);
     EXPECT_FALSE(WriteFileAtomically(target, std::string(100000, 'x')));
     AtomicFile::FailWritesAfter(-1);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, "previous content");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicFileTest, AFailedSyncFailsTheWrite) {
+    const auto target = Path("lib.vtl");
+    ASSERT_TRUE(WriteFileAtomically(target, "previous content"));
+    std::string bytes;
+
+    // The temporary file's sync fails: the target is left as it was.
+    AtomicFile::FailSync(AtomicFile::SyncStep::File);
+    EXPECT_FALSE(WriteFileAtomically(target, "new content"));
+    ASSERT_TRUE(ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, "previous content");
+    EXPECT_EQ(EntryCount(), 1u);
+
+    // The folder's sync fails after the rename: the write still counts as failed.
+    AtomicFile::FailSync(AtomicFile::SyncStep::Folder);
+    EXPECT_FALSE(WriteFileAtomically(target, "new content"));
+    ASSERT_TRUE(ReadWholeFile(target, bytes));
+    EXPECT_EQ(bytes, "new content");
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(AtomicFileTest, AReadOnlyFolderFailsAndKeepsTheFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    const auto target = Path("lib.vtl");
+    ASSERT_TRUE(WriteFileAtomically(target, "previous content"));
+    fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_FALSE(WriteFileAtomically(target, "new content"));
+    fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile(target, bytes));
     EXPECT_EQ(bytes, "previous content");

@@ -203,6 +203,7 @@ protected:
     }
     void TearDown() override {
         AtomicFile::FailWritesAfter(-1);
+        AtomicFile::FailSync(AtomicFile::SyncStep::None);
         fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir);
     }
@@ -658,6 +659,15 @@ TEST_F(LibraryFiles, AFailedSaveKeepsThePreviousLibraryAndWritesNoScript) {
     EXPECT_EQ(Get("lib.vtl"), before);
     EXPECT_FALSE(fs::exists(Path("game.cfg")));
     EXPECT_EQ(EntryCount(), 1u); // no temporary file left
+
+    // The new file cannot be synced to the disk: the same.
+    AtomicFile::FailSync(AtomicFile::SyncStep::File);
+    const auto unsynced = doc.Save(Path("lib.vtl"), output);
+    AtomicFile::FailSync(AtomicFile::SyncStep::None);
+    EXPECT_FALSE(unsynced.saved);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Get("lib.vtl"), before);
+    EXPECT_EQ(EntryCount(), 1u);
 
     const auto missing = doc.Save(Path("absent/lib.vtl"), output);
     EXPECT_FALSE(missing.saved);

@@ -1,0 +1,11 @@
+// libFuzzer entry point: see ReadModule in FuzzBodies.h.
+
+#include "FuzzBodies.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    vantor::fuzz::ReadModule({reinterpret_cast<const char*>(data), size});
+    return 0;
+}
