@@ -1,5 +1,7 @@
 #include "document/AtomicFile.h"
 
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,13 +14,7 @@ namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vantor-atomic-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = test::MakeScratchFolder("vantor-atomic"); }
     void TearDown() override {
         AtomicFile::FailWritesAfter(-1);
         AtomicFile::FailSync(AtomicFile::SyncStep::None);

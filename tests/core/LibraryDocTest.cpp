@@ -3,6 +3,7 @@
 // on saving.
 
 #include "ModelTestSupport.h"
+#include "ScratchFolder.h"
 #include "document/AtomicFile.h"
 #include "document/CScriptOutput.h"
 #include "document/CVantorDoc.h"
@@ -194,13 +195,7 @@ const std::string kSmallLibrary =
 
 class LibraryFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vantor-library-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = test::MakeScratchFolder("vantor-library"); }
     void TearDown() override {
         AtomicFile::FailWritesAfter(-1);
         AtomicFile::FailSync(AtomicFile::SyncStep::None);

@@ -2,6 +2,7 @@
 // their messages, and a Library left as it was whenever one fails.
 
 #include "ModelTestSupport.h"
+#include "ScratchFolder.h"
 #include "document/AtomicFile.h"
 #include "document/CVantorDoc.h"
 #include "document/DocumentObserver.h"
@@ -68,13 +69,7 @@ const CVCommand& DefinitionAt(const CVConfig& module, int row) {
 
 class ModuleFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vantor-modfiles-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = test::MakeScratchFolder("vantor-modfiles"); }
     void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     std::string Put(const std::string& name, const std::string& text) const {

@@ -1,6 +1,7 @@
 // Modules: the script section, the record with its four lists, and Module files.
 
 #include "ModelTestSupport.h"
+#include "ScratchFolder.h"
 #include "document/AtomicFile.h"
 #include "model/ArchiveError.h"
 #include "model/ArchiveReader.h"
@@ -158,11 +159,7 @@ public:
 class ModuleFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("vantor-module-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = test::MakeScratchFolder("vantor-module");
         ModelServices::Install(&m_services);
     }
     void TearDown() override {

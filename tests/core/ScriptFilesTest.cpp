@@ -1,5 +1,6 @@
 #include "document/ScriptFiles.h"
 
+#include "ScratchFolder.h"
 #include "document/AtomicFile.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +15,7 @@ namespace {
 
 class ScriptFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vantor-scriptfiles-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
+    void SetUp() override { dir = test::MakeScratchFolder("vantor-scriptfiles"); }
     void TearDown() override { fs::remove_all(dir); }
 
     std::string Path(const std::string& name) const { return (dir / name).string(); }

@@ -2,6 +2,7 @@
 // Startup commands and Definitions, and the text reader beneath them.
 
 #include "ModelTestSupport.h"
+#include "ScratchFolder.h"
 #include "document/AtomicFile.h"
 #include "model/CVAlias.h"
 #include "model/CVAliasAct.h"
@@ -78,11 +79,7 @@ public:
 class ScriptFileImport : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("vantor-import-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        m_dir = test::MakeScratchFolder("vantor-import");
         ModelServices::Install(&m_wait);
     }
     void TearDown() override {

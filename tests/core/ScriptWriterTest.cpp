@@ -2,6 +2,7 @@
 // backup copy and the failures.
 
 #include "ModelTestSupport.h"
+#include "ScratchFolder.h"
 #include "document/AtomicFile.h"
 #include "document/CScriptOutput.h"
 #include "document/CVantorDoc.h"
@@ -34,11 +35,7 @@ class ScriptWriter : public ::testing::Test {
 protected:
     void SetUp() override {
         ::setenv("SOURCE_DATE_EPOCH", "912953100", 1); // 06-Dec-1998 14:05 UTC
-        dir = fs::temp_directory_path() /
-              ("vantor-writer-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = test::MakeScratchFolder("vantor-writer");
     }
     void TearDown() override {
         ::unsetenv("SOURCE_DATE_EPOCH");
