@@ -41,7 +41,8 @@ struct CommandSpec {
     Status (*run)(const Invocation&) = nullptr;
 };
 
-/// A command line read against a command's spec: its operands in order and the options given.
+/// A command line read against a command's table entry: its operands in order and the options
+/// given.
 struct Invocation {
     const CommandSpec* command = nullptr;
     std::vector<std::string> operands;

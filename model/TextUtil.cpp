@@ -98,14 +98,14 @@ std::string FormatText(std::string_view format, std::initializer_list<std::strin
     for (std::size_t i = 0; i < format.size(); ++i) {
         char c = format[i];
         if (c == '%' && i + 1 < format.size()) {
-            char spec = format[i + 1];
-            if (spec == 's' || spec == 'd') {
+            char conversion = format[i + 1];
+            if (conversion == 's' || conversion == 'd') {
                 if (next != args.end())
                     out.append(*next++);
                 ++i;
                 continue;
             }
-            if (spec == '%') {
+            if (conversion == '%') {
                 out.push_back('%');
                 ++i;
                 continue;
