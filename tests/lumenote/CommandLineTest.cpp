@@ -39,20 +39,20 @@ class CommandLine : public testing::TestWithParam<LineCase> {};
 TEST_P(CommandLine, GivesItsMessagesStatusAndPage) {
     const LineCase& c = GetParam();
     LumenoteRun lumenote;
-    lumenote.write("in.cfg", kScript);
+    lumenote.Write("in.cfg", kScript);
 
-    const RunResult result = lumenote.run(c.args);
+    const RunResult result = lumenote.Run(c.args);
 
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.out, c.out);
     EXPECT_EQ(result.err, kBanner + c.err);
     if (c.page != nullptr) {
-        EXPECT_EQ(lumenote.read(c.page), expectedPage(c.title, kBody));
+        EXPECT_EQ(lumenote.Read(c.page), expectedPage(c.title, kBody));
     } else {
-        EXPECT_FALSE(lumenote.exists("out.htm")) << "no page is written after an error";
+        EXPECT_FALSE(lumenote.Exists("out.htm")) << "no page is written after an error";
     }
     if (c.viewed) {
-        EXPECT_EQ(lumenote.viewerArguments(), std::vector<std::string>{c.page});
+        EXPECT_EQ(lumenote.ViewerArguments(), std::vector<std::string>{c.page});
     }
 }
 
@@ -157,59 +157,59 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LumenoteFiles, OutputNamingTheInputIsRefusedAndTheScriptKept) {
     LumenoteRun lumenote;
-    lumenote.write("in.cfg", kScript);
-    ::symlink("in.cfg", lumenote.path("link.cfg").c_str());
+    lumenote.Write("in.cfg", kScript);
+    ::symlink("in.cfg", lumenote.Path("link.cfg").c_str());
 
     for (const char* output : {"in.cfg", "link.cfg"}) {
-        const RunResult result = lumenote.run({"in.cfg", output});
+        const RunResult result = lumenote.Run({"in.cfg", output});
         EXPECT_EQ(result.status, 3);
         EXPECT_EQ(result.err,
                   kBanner + std::string("Unable to open output file\"") + output + "\"\n");
-        EXPECT_EQ(lumenote.read("in.cfg"), kScript);
+        EXPECT_EQ(lumenote.Read("in.cfg"), kScript);
     }
 }
 
 TEST(LumenoteFiles, ReadFailureIsFatalAndLeavesThePageSoFar) {
     LumenoteRun lumenote;
     // Reading a process's own memory at offset 0 fails with an I/O error.
-    const RunResult result = lumenote.run({"-t", "T", "/proc/self/mem", "out.htm"});
+    const RunResult result = lumenote.Run({"-t", "T", "/proc/self/mem", "out.htm"});
 
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, kBanner + std::string("input in flex scanner failed\n"));
     const std::string head = expectedPage("T", "");
-    EXPECT_EQ(lumenote.read("out.htm"), head.substr(0, head.find("</NOBR>")));
+    EXPECT_EQ(lumenote.Read("out.htm"), head.substr(0, head.find("</NOBR>")));
 }
 
 TEST(LumenoteFiles, LongTitleAndPathsAreWrittenWhole) {
     LumenoteRun lumenote;
-    lumenote.write("in.cfg", kScript);
+    lumenote.Write("in.cfg", kScript);
     std::string folder;
     for (int i = 0; i < 6; ++i) {
         folder += std::string(60, static_cast<char>('a' + i)) + "/";
-        std::filesystem::create_directory(lumenote.path(folder));
+        std::filesystem::create_directory(lumenote.Path(folder));
     }
     const std::string output = folder + "page.htm";
     const std::string title(100000, 'T');
 
-    RunResult result = lumenote.run({"-t", title, "in.cfg", output});
+    RunResult result = lumenote.Run({"-t", title, "in.cfg", output});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, kBanner + converted("in.cfg", output));
-    EXPECT_TRUE(sameBytes(lumenote.read(output), expectedPage(title, kBody)));
+    EXPECT_TRUE(SameBytes(lumenote.Read(output), expectedPage(title, kBody)));
 
-    result = lumenote.run({"in.cfg", output});
-    EXPECT_EQ(lumenote.read(output), expectedPage(output + " script file", kBody));
+    result = lumenote.Run({"in.cfg", output});
+    EXPECT_EQ(lumenote.Read(output), expectedPage(output + " script file", kBody));
 }
 
 TEST(LumenoteView, MissingViewerIsNotReported) {
     LumenoteRun lumenote;
-    lumenote.write("in.cfg", kScript);
+    lumenote.Write("in.cfg", kScript);
 
-    const RunResult result = lumenote.run({"-v", "in.cfg", "out.htm"}, /*viewer=*/false);
+    const RunResult result = lumenote.Run({"-v", "in.cfg", "out.htm"}, /*viewer=*/false);
 
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, kViewNotice);
     EXPECT_EQ(result.err, kBanner + converted("in.cfg", "out.htm") + kViewing);
-    EXPECT_EQ(lumenote.read("out.htm"), expectedPage("out.htm script file", kBody));
+    EXPECT_EQ(lumenote.Read("out.htm"), expectedPage("out.htm script file", kBody));
 }
 
 } // namespace

@@ -25,13 +25,13 @@ TEST(LumenotePages, FixtureScriptsGiveTheirPages) {
     for (const auto& entry : fs::directory_iterator(pages)) {
         SCOPED_TRACE(entry.path().filename().string());
         LumenoteRun lumenote;
-        lumenote.write("input.cfg", readFile(entry.path() / "input.cfg"));
+        lumenote.Write("input.cfg", readFile(entry.path() / "input.cfg"));
 
-        const RunResult result = lumenote.run({"input.cfg", "page.htm"});
+        const RunResult result = lumenote.Run({"input.cfg", "page.htm"});
 
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.err, kBanner + std::string("Converted \"input.cfg\" to \"page.htm\"\n\n"));
-        EXPECT_EQ(lumenote.read("page.htm"), readFile(entry.path() / "expected.html"));
+        EXPECT_EQ(lumenote.Read("page.htm"), readFile(entry.path() / "expected.html"));
         ++cases;
     }
     EXPECT_GT(cases, 0) << "no fixture folders under " << pages;

@@ -24,10 +24,10 @@ const std::string kCommentEnd = "</FONT></I>";
 /// the run or the page around the body is not as it must be.
 std::string convertBody(const std::string& script) {
     LumenoteRun lumenote;
-    lumenote.write("in.cfg", script);
-    const RunResult result = lumenote.run({"-t", "T", "in.cfg", "out.htm"});
+    lumenote.Write("in.cfg", script);
+    const RunResult result = lumenote.Run({"-t", "T", "in.cfg", "out.htm"});
     EXPECT_EQ(result.status, 0) << result.err;
-    const std::string page = lumenote.read("out.htm");
+    const std::string page = lumenote.Read("out.htm");
     const std::string empty = expectedPage("T", "");
     const std::size_t split = empty.find("</NOBR>");
     const std::string head = empty.substr(0, split);
@@ -119,11 +119,11 @@ TEST(LumenoteLongTokens, StringAndCommentOfMoreThan100kB) {
         inside += "bind x // y alias\n";
         insideOut += "bind x // y alias\r\n";
     }
-    EXPECT_TRUE(sameBytes(convertBody("s \"" + inside + "\"\n"),
+    EXPECT_TRUE(SameBytes(convertBody("s \"" + inside + "\"\n"),
                           "s " + kString + "\"" + insideOut + "\"" + kEnd + "<BR>\r\n"));
 
     const std::string comment = "// " + std::string(150000, 'c') + " \"bind\" \r alias";
-    EXPECT_TRUE(sameBytes(convertBody(comment + "\r\nbind"),
+    EXPECT_TRUE(SameBytes(convertBody(comment + "\r\nbind"),
                           kComment + comment + kCommentEnd + "<BR>\r\n" + kBind + "bind" + kEnd));
 }
 
@@ -164,7 +164,7 @@ std::string generatedScript(unsigned seed, std::size_t size) {
 TEST(LumenoteReference, GeneratedScriptsMatchTheRules) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
         const std::string script = generatedScript(seed, 3000 * seed * seed);
-        EXPECT_TRUE(sameBytes(convertBody(script), referenceBody(script))) << "seed " << seed;
+        EXPECT_TRUE(SameBytes(convertBody(script), referenceBody(script))) << "seed " << seed;
     }
 }
 
@@ -175,7 +175,7 @@ TEST(LumenoteReference, UnterminatedQuoteFarFromTheEnd) {
                 std::to_string(line) + " echo / done\r\n";
     }
     // The quote finds no partner, so it is a plain byte and the rest reads as without it.
-    EXPECT_TRUE(sameBytes(convertBody("echo \"" + rest), "echo \"" + referenceBody(rest)));
+    EXPECT_TRUE(SameBytes(convertBody("echo \"" + rest), "echo \"" + referenceBody(rest)));
 }
 
 } // namespace
