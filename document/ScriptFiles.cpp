@@ -1,6 +1,8 @@
 #include "document/ScriptFiles.h"
 
 #include "document/AtomicFile.h"
+#include "model/TextOutput.h"
+#include "model/TextUtil.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 
@@ -20,27 +22,6 @@ std::string FromCrLf(const std::string& in) {
             continue;
         out.push_back(in[i]);
     }
-    return out;
-}
-
-// Text-mode writing: every LF becomes CR LF.
-std::string ToCrLf(const std::string& in) {
-    std::string out;
-    out.reserve(in.size() + in.size() / 16);
-    for (char c : in) {
-        if (c == '\n')
-            out.push_back('\r');
-        out.push_back(c);
-    }
-    return out;
-}
-
-std::string FormatWith(std::string_view format, const std::string& arg) {
-    std::string out;
-    const auto at = format.find("%s");
-    if (at == std::string_view::npos)
-        return std::string(format);
-    out.append(format.substr(0, at)).append(arg).append(format.substr(at + 2));
     return out;
 }
 
@@ -82,10 +63,13 @@ bool AddExecLine(const std::string& scriptPath) {
     } else if (ec) {
         return false;
     }
-    text += FormatWith(LoadString(IDS_EXEC_LINE), scriptName);
+    text += FormatText(LoadString(IDS_EXEC_LINE), {scriptName});
 
+    std::string bytes;
+    TextOutput out(bytes);
+    out.Write(text);
     AtomicFile file(autoexec, "VTR");
-    if (!file.Open() || !file.Write(ToCrLf(text)))
+    if (!file.Open() || !file.Write(bytes))
         return false;
     MakeBackup(autoexec);
     return file.Commit();
