@@ -11,7 +11,7 @@ std::string_view QuoteStrip(std::string_view text) {
     return text.substr(0, text.find('"'));
 }
 
-WordTokenizer::WordTokenizer(std::string_view text) : m_text(ascii::Trim(text)) {}
+WordTokenizer::WordTokenizer(std::string_view text) : TokenCursor(ascii::Trim(text)) {}
 
 bool WordTokenizer::Next() {
     m_tokenBegin = m_tokenEnd = m_restBegin;
@@ -33,7 +33,8 @@ bool WordTokenizer::Next() {
     return true;
 }
 
-CommandSplitter::CommandSplitter(std::string_view text) : m_text(QuoteStrip(ascii::Trim(text))) {}
+CommandSplitter::CommandSplitter(std::string_view text)
+    : TokenCursor(QuoteStrip(ascii::Trim(text))) {}
 
 bool CommandSplitter::Next() {
     m_tokenBegin = m_tokenEnd = m_restBegin;
