@@ -8,6 +8,7 @@
 #include "ui/frame/CModuleView.h"
 #include "ui/frame/CScriptView.h"
 #include "ui/frame/CommandRouter.h"
+#include "ui/frame/LibraryCommands.h"
 #include "ui/frame/LibraryWindows.h"
 
 #include <QAbstractItemView>
@@ -34,12 +35,13 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
                          AppSettings& settings, const PaneHeaderStyle& headerStyle,
                          LibraryWindows* owner)
     : m_document(std::move(document)), m_untitledName(untitledName), m_settings(settings),
-      m_owner(owner), m_splitter(new QSplitter(Qt::Horizontal)) {
+      m_owner(owner), m_splitter(new QSplitter(Qt::Horizontal)), m_gameView(new CScriptView),
+      m_moduleView(new CModuleView), m_commandView(new CCmdFragView),
+      m_library(std::make_unique<LibraryCommands>(*this)) {
     setObjectName(QStringLiteral("libraryWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* moduleView = new CModuleView;
-    m_panes = {new CScriptView, moduleView, new CCmdFragView};
+    m_panes = {m_gameView, m_moduleView, m_commandView};
     m_splitter->setObjectName(QStringLiteral("paneSplitter"));
     m_splitter->setChildrenCollapsible(false);
     for (int i = 0; i < kPaneCount; ++i) {
@@ -65,8 +67,9 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
                           ColumnWidth(m_document->GetModulePaneWidth(), m_settings.splitLoc), 1});
     setWidget(m_splitter);
 
-    m_document->SetObserver(this);
-    m_document->SetModuleView(moduleView);
+    m_observers.Add(*this);
+    m_document->SetObserver(&m_observers);
+    m_document->SetModuleView(m_moduleView);
     UpdateTitle();
     setWindowModified(m_document->IsModified());
     connect(this, &QMdiSubWindow::windowStateChanged, this, &CChildFrame::TrackChildMax);
@@ -163,6 +166,14 @@ CommandTarget* CChildFrame::ActivePaneTarget() const {
 }
 
 bool CChildFrame::Handles(CommandId id) const {
+    return HandlesOwn(id) || m_library->Handles(id);
+}
+
+bool CChildFrame::IsEnabled(CommandId id) const {
+    return HandlesOwn(id) || m_library->IsEnabled(id);
+}
+
+bool CChildFrame::HandlesOwn(CommandId id) {
     switch (id) {
     case CommandId::FileClose:
     case CommandId::FileSave:
@@ -204,6 +215,7 @@ void CChildFrame::Execute(CommandId id) {
         ActivatePane((m_activePane + kPaneCount - 1) % kPaneCount);
         break;
     default:
+        m_library->Execute(id);
         break;
     }
 }

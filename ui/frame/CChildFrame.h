@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DocumentObserver.h"
+#include "document/DocumentObserverList.h"
 #include "ui/frame/CommandTarget.h"
 
 #include <QMdiSubWindow>
@@ -14,8 +14,12 @@ class QSplitter;
 namespace vantor {
 
 class AppSettings;
+class CCmdFragView;
 class CMainFrame;
+class CModuleView;
 class CPaneView;
+class CScriptView;
+class LibraryCommands;
 class CVantorDoc;
 class LibraryWindows;
 struct PaneHeaderStyle;
@@ -51,6 +55,15 @@ public:
     void UpdateTitle();
 
     CPaneView* Pane(int index) const { return m_panes.at(static_cast<std::size_t>(index)); }
+    CScriptView& GameView() const { return *m_gameView; }
+    CModuleView& ModuleTreeView() const { return *m_moduleView; }
+    CCmdFragView& CommandView() const { return *m_commandView; }
+    /// The commands that act on the document (the Library menu, the Game operations).
+    LibraryCommands& Library() const { return *m_library; }
+
+    /// Everything the document reports goes to the observers of this list (the window itself
+    /// first, then the panes' item models and whoever else adds itself).
+    DocumentObserverList& Observers() { return m_observers; }
     int ActivePaneIndex() const { return m_activePane; }
     QSplitter* Splitter() const { return m_splitter; }
 
@@ -70,12 +83,14 @@ public:
 
     CommandTarget* ActivePaneTarget() const override;
     bool Handles(CommandId id) const override;
+    bool IsEnabled(CommandId id) const override;
     void Execute(CommandId id) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static bool HandlesOwn(CommandId id);
     void SetActivePane(int index);
     void TrackChildMax(Qt::WindowStates oldState, Qt::WindowStates newState);
     CMainFrame* MainFrame() const;
@@ -86,12 +101,17 @@ private:
     void GameChanged(CScript& game, unsigned what) override;
     void KeyboardOutOfDate() override;
 
+    DocumentObserverList m_observers;
     std::unique_ptr<CVantorDoc> m_document;
     QString m_untitledName;
     AppSettings& m_settings;
     QPointer<LibraryWindows> m_owner;
     QSplitter* m_splitter;
+    CScriptView* m_gameView;
+    CModuleView* m_moduleView;
+    CCmdFragView* m_commandView;
     std::array<CPaneView*, kPaneCount> m_panes{};
+    std::unique_ptr<LibraryCommands> m_library;
     int m_activePane = GamePane;
     bool m_frameActive = false;
 };

