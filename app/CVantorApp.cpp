@@ -3,6 +3,7 @@
 #include "app/AppCommands.h"
 #include "app/DesktopIntegration.h"
 #include "app/LibraryHost.h"
+#include "app/PreviewServices.h"
 #include "app/QtMessageService.h"
 #include "app/WaitCursorServices.h"
 #include "document/CScriptOutput.h"
@@ -85,8 +86,7 @@ CVantorApp* CVantorApp::Instance() {
 bool CVantorApp::InitInstance(const QStringList& files) {
     DestroyMainFrame();
     static_cast<void>(CKeyTable::Instance());
-    const QPoint cursor = QCursor::pos();
-    m_scriptOutput = std::make_unique<CScriptOutput>(cursor.x(), cursor.y());
+    MakeScriptOutput();
     LoadSettings();
     CreatePaneHeaderFont();
 
@@ -122,11 +122,21 @@ void CVantorApp::DestroyMainFrame() {
 }
 
 CScriptOutput& CVantorApp::ScriptOutput() {
-    if (!m_scriptOutput) {
-        const QPoint cursor = QCursor::pos();
-        m_scriptOutput = std::make_unique<CScriptOutput>(cursor.x(), cursor.y());
-    }
+    if (!m_scriptOutput)
+        MakeScriptOutput();
     return *m_scriptOutput;
+}
+
+// Previews start the converter detached and speak through the message service.
+void CVantorApp::MakeScriptOutput() {
+    if (!m_previewHost) {
+        m_previewHost = std::make_unique<EditorPreviewHost>(*this);
+        m_launcher = std::make_unique<DetachedProcessLauncher>();
+    }
+    const QPoint cursor = QCursor::pos();
+    m_scriptOutput = std::make_unique<CScriptOutput>(cursor.x(), cursor.y());
+    m_scriptOutput->SetPreviewHost(m_previewHost.get());
+    m_scriptOutput->SetProcessLauncher(m_launcher.get());
 }
 
 void CVantorApp::SetActiveLibrary(CVantorDoc* library) {

@@ -17,6 +17,8 @@ class AppCommands;
 class CMainFrame;
 class CScriptOutput;
 class CVantorDoc;
+class DetachedProcessLauncher;
+class EditorPreviewHost;
 class LibraryHost;
 class MessageService;
 class WaitCursorServices;
@@ -102,6 +104,7 @@ signals:
 
 private:
     void LoadSettings();
+    void MakeScriptOutput();
     void SaveSettings() const;
     void WriteOpenFiles() const;
     void CreatePaneHeaderFont();
@@ -117,7 +120,9 @@ private:
     LibraryHost* m_host = nullptr;
     std::unique_ptr<AppCommands> m_commands;
     std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<CScriptOutput> m_scriptOutput;
+    std::unique_ptr<EditorPreviewHost> m_previewHost;
+    std::unique_ptr<DetachedProcessLauncher> m_launcher;
+    std::unique_ptr<CScriptOutput> m_scriptOutput; // after its host and launcher
     std::unique_ptr<WaitCursorServices> m_waitCursor;
     CVantorDoc* m_activeLibrary = nullptr;
     QTimer* m_keyboardTimer;

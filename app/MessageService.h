@@ -22,14 +22,17 @@ public:
     /// A question with Yes, No and Cancel, as asked before closing a modified Library.
     virtual SaveAnswer AskYesNoCancel(const QString& text) = 0;
 
-    /// An open-file dialog for an existing file; filter in Qt's "Name (*.a *.b);;..." form.
-    /// Answers the chosen path, or an empty string when cancelled.
+    /// An open-file dialog for an existing file; filter in Qt's "Name (*.a *.b);;..." form;
+    /// defaultSuffix (without the dot) is tried for a typed name without one. Answers the
+    /// chosen path, or an empty string when cancelled.
     virtual QString OpenFileName(const QString& title, const QString& folder,
-                                 const QString& filter) = 0;
+                                 const QString& filter, const QString& defaultSuffix = {}) = 0;
     /// A save-file dialog; defaultSuffix (without the dot) is added to a name without one.
-    /// proposed is the initial path or name. Answers the chosen path, or empty when cancelled.
+    /// proposed is the initial path or name. With confirmOverwrite off an existing file is
+    /// chosen without asking. Answers the chosen path, or empty when cancelled.
     virtual QString SaveFileName(const QString& title, const QString& proposed,
-                                 const QString& filter, const QString& defaultSuffix) = 0;
+                                 const QString& filter, const QString& defaultSuffix,
+                                 bool confirmOverwrite = true) = 0;
     /// A folder chooser starting at folder; answers the chosen folder, or empty when cancelled.
     virtual QString ChooseFolder(const QString& title, const QString& folder) = 0;
 };

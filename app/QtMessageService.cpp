@@ -46,23 +46,33 @@ MessageService::SaveAnswer QtMessageService::AskYesNoCancel(const QString& text)
 }
 
 QString QtMessageService::OpenFileName(const QString& title, const QString& folder,
-                                       const QString& filter) {
-    return QFileDialog::getOpenFileName(Parent(), title, folder, filter);
-}
-
-QString QtMessageService::SaveFileName(const QString& title, const QString& proposed,
                                        const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(Parent(), title, proposed, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    QFileDialog dialog(Parent(), title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtMessageService::SaveFileName(const QString& title, const QString& proposed,
+                                       const QString& filter, const QString& defaultSuffix,
+                                       bool confirmOverwrite) {
+    QFileDialog dialog(Parent(), title, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+// Only folders are shown, and only folders of the file system can be chosen.
 QString QtMessageService::ChooseFolder(const QString& title, const QString& folder) {
-    return QFileDialog::getExistingDirectory(Parent(), title, folder);
+    return QFileDialog::getExistingDirectory(Parent(), title, folder,
+                                             QFileDialog::ShowDirsOnly);
 }
 
 } // namespace vantor

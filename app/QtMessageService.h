@@ -20,10 +20,10 @@ public:
     void Information(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     SaveAnswer AskYesNoCancel(const QString& text) override;
-    QString OpenFileName(const QString& title, const QString& folder,
-                         const QString& filter) override;
-    QString SaveFileName(const QString& title, const QString& proposed, const QString& filter,
+    QString OpenFileName(const QString& title, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override;
+    QString SaveFileName(const QString& title, const QString& proposed, const QString& filter,
+                         const QString& defaultSuffix, bool confirmOverwrite) override;
     QString ChooseFolder(const QString& title, const QString& folder) override;
 
 private:

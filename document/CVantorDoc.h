@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vantor {
@@ -78,6 +79,9 @@ public:
 
     /// The Library file this document was read from or last saved to; empty when untitled.
     const std::string& GetPathName() const { return m_pathName; }
+    /// Names the Library file without writing it (a new Library whose first save failed
+    /// keeps the name it was meant to have).
+    void SetPathName(std::string path) { m_pathName = std::move(path); }
 
     bool IsModified() const { return m_modified; }
     /// Sets the flag; the observer hears of it only when it changes.

@@ -95,6 +95,13 @@ enum StringId : int {
     IDS_IMPORT_DEFINITIONS_TITLE = 227,  ///< "Import Defintions" (sic)
     IDS_DEFINITIONS_IMPORT_FAILED = 228, ///< "Cannot import from the definition file."
 
+    // The Library wizard and the Library Properties dialog.
+    IDS_WIZARD_CAPTION = 116,       ///< "Wizard"
+    IDS_LIBRARY_EXTENSION = 161,    ///< "vtl"
+    IDS_LIBRARY_FILTER = 162,       ///< "Vantor Library files (*.vtl)|*.vtl||"
+    IDS_SAVE_LIBRARY_TITLE = 164,   ///< "Save Vantor Library As"
+    IDS_BROWSE_ENGINE_FOLDER = 170, ///< "Browse for root folder for this Vantor Library"
+
     // Script previews.
     IDS_CONVERTER_ARGS = 260,       ///< "lumenote.exe -v %s %s": script and page paths
     IDS_CONVERTER_ARGS_TITLE = 261, ///< "lumenote.exe -v -t \"%s\" %s %s": title first

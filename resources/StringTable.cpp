@@ -14,6 +14,7 @@ struct Entry {
 // Sorted by id, each id once, for the binary search below.
 constexpr Entry kStrings[] = {
     {106, "Vantor Processing"},
+    {116, "Wizard"},
     {133, "Definitions"},
     {134, "Aliases"},
     {135, "Binds"},
@@ -33,10 +34,14 @@ constexpr Entry kStrings[] = {
     {158, "Script files (*.cfg, *.rc)|*.cfg;*.rc|All Files (*.*)|*.*||"},
     {159, "Import Game Script File"},
     {160, "Save Game Script As"},
+    {161, "vtl"},
+    {162, "Vantor Library files (*.vtl)|*.vtl||"},
+    {164, "Save Vantor Library As"},
     {166, "vtm"},
     {167, "Vantor Module files (*.vtm)|*.vtm||"},
     {168, "Import Vantor Module"},
     {169, "Export Vantor Module"},
+    {170, "Browse for root folder for this Vantor Library"},
     {172, "Are you sure you want to delete this Game?"},
     {175, "Integer parameter:"},
     {176, "Real number parameter:"},

@@ -22,20 +22,33 @@ public:
         calls.append(QStringLiteral("YesNoCancel: ") + text);
         return saveAnswers.isEmpty() ? saveAnswer : saveAnswers.takeFirst();
     }
-    QString OpenFileName(const QString& title, const QString&, const QString&) override {
+    QString OpenFileName(const QString& title, const QString& folder, const QString& filter,
+                         const QString& suffix) override {
         calls.append(QStringLiteral("OpenFile: ") + title);
-        return fileAnswer;
-    }
-    QString SaveFileName(const QString& title, const QString& proposed, const QString&,
-                         const QString&) override {
-        calls.append(QStringLiteral("SaveFile: ") + title);
-        proposedNames.append(proposed);
+        dialogs.append({folder, filter, suffix, true});
         return fileAnswers.isEmpty() ? fileAnswer : fileAnswers.takeFirst();
     }
-    QString ChooseFolder(const QString& title, const QString&) override {
-        calls.append(QStringLiteral("Folder: ") + title);
-        return fileAnswer;
+    QString SaveFileName(const QString& title, const QString& proposed, const QString& filter,
+                         const QString& suffix, bool confirmOverwrite) override {
+        calls.append(QStringLiteral("SaveFile: ") + title);
+        proposedNames.append(proposed);
+        dialogs.append({proposed, filter, suffix, confirmOverwrite});
+        return fileAnswers.isEmpty() ? fileAnswer : fileAnswers.takeFirst();
     }
+    QString ChooseFolder(const QString& title, const QString& folder) override {
+        calls.append(QStringLiteral("Folder: ") + title);
+        dialogs.append({folder, QString(), QString(), true});
+        return fileAnswers.isEmpty() ? fileAnswer : fileAnswers.takeFirst();
+    }
+
+    /// What a file dialog or folder chooser was opened with: its start folder (or proposed
+    /// name), filter, default suffix and whether it asks before replacing a file.
+    struct Dialog {
+        QString start;
+        QString filter;
+        QString suffix;
+        bool confirmOverwrite;
+    };
 
     QStringList calls;
     bool yesNoAnswer = false;
@@ -44,6 +57,7 @@ public:
     QString fileAnswer;
     QStringList fileAnswers;
     QStringList proposedNames; // what each save-file dialog proposed
+    QList<Dialog> dialogs;     // every file dialog and folder chooser, in order
 };
 
 } // namespace vantor::test

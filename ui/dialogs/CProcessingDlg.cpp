@@ -1,0 +1,194 @@
+#include "ui/dialogs/CProcessingDlg.h"
+
+#include "ui/frame/ModelText.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+namespace vantor {
+
+CProcessingDlg::CProcessingDlg(QWidget* owner, int captionId)
+    : QDialog(owner ? owner->window() : nullptr), m_captionId(captionId), m_owner(owner),
+      m_status(new QLabel(this)), m_percent(new QLabel(this)), m_bar(new QProgressBar(this)),
+      m_cancel(new QPushButton(tr("Cancel"), this)) {
+    setObjectName(QStringLiteral("processingDialog"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    m_percent->setObjectName(QStringLiteral("percent"));
+    m_percent->setAlignment(Qt::AlignCenter);
+    m_percent->setText(QStringLiteral(" 0 %"));
+    m_bar->setObjectName(QStringLiteral("progress"));
+    m_bar->setTextVisible(false);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    connect(m_cancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addWidget(m_percent);
+    layout->addWidget(m_bar);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+CProcessingDlg::~CProcessingDlg() {
+    ReleaseOwner();
+}
+
+bool CProcessingDlg::Create(QWidget* owner) {
+    m_owner = owner;
+    if (owner && owner->isEnabled()) {
+        owner->setEnabled(false);
+        m_ownerDisabled = true;
+    }
+    // A dialog over the owner is disabled along with it; the dialog itself stays usable.
+    setEnabled(true);
+    setWindowTitle(LoadText(m_captionId));
+    m_bar->setRange(m_lower, m_upper);
+    m_pos = m_lower;
+    m_bar->setValue(m_pos);
+    show();
+    if (!isVisible()) {
+        ReleaseOwner();
+        return false;
+    }
+    m_sincePump.start();
+    Pump(true);
+    return true;
+}
+
+void CProcessingDlg::ReleaseOwner() {
+    if (m_ownerDisabled && m_owner)
+        m_owner->setEnabled(true);
+    m_ownerDisabled = false;
+}
+
+void CProcessingDlg::SetStatus(const QString& text) {
+    if (m_status->text() != text)
+        m_status->setText(text);
+}
+
+void CProcessingDlg::SetRange(int lower, int upper) {
+    m_lower = lower;
+    m_upper = upper;
+    m_bar->setRange(lower, upper);
+}
+
+void CProcessingDlg::SetStep(int step) {
+    m_step = step;
+}
+
+int CProcessingDlg::SetPos(int pos) {
+    Pump();
+    const int previous = m_pos;
+    m_pos = pos;
+    ShowPercent();
+    return previous;
+}
+
+int CProcessingDlg::StepIt() {
+    Pump();
+    const int previous = m_pos;
+    m_pos += m_step;
+    ShowPercent();
+    return previous;
+}
+
+bool CProcessingDlg::CheckCancelButton() {
+    Pump();
+    const bool cancelled = m_cancelled;
+    m_cancelled = false;
+    return cancelled;
+}
+
+QString CProcessingDlg::PercentText(int pos, int lower, int upper) {
+    const qint64 span = std::max<qint64>(qint64(upper) - lower, 1);
+    qint64 percent = (qint64(pos) - lower) * 100 / span;
+    if (percent != 100)
+        percent %= 100;
+    return QStringLiteral("%1%").arg(percent);
+}
+
+QString CProcessingDlg::ShownPercent() const {
+    return m_percent->text();
+}
+
+QString CProcessingDlg::ShownStatus() const {
+    return m_status->text();
+}
+
+// The text is rewritten only when it changes; the bar follows it then and at every pump.
+void CProcessingDlg::ShowPercent() {
+    const QString text = PercentText(m_pos, m_lower, m_upper);
+    if (text == m_percent->text())
+        return;
+    m_percent->setText(text);
+    Pump(true);
+}
+
+void CProcessingDlg::Pump(bool force) {
+    if (!force && m_sincePump.isValid() && !m_sincePump.hasExpired(kPumpInterval))
+        return;
+    // Past the upper end the bar starts again, as the percentage does.
+    const int span = std::max(m_upper - m_lower, 1);
+    m_bar->setValue(m_pos <= m_upper ? m_pos : m_lower + (m_pos - m_lower) % span);
+    if (!m_closing)
+        QCoreApplication::processEvents();
+    m_sincePump.start();
+}
+
+void CProcessingDlg::reject() {
+    m_cancelled = true;
+}
+
+void CProcessingDlg::closeEvent(QCloseEvent* event) {
+    if (m_closing) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    m_cancelled = true;
+    event->ignore();
+}
+
+void CProcessingDlg::Open() {
+    Create(m_owner);
+}
+
+void CProcessingDlg::SetRange(std::size_t total) {
+    const auto upper = static_cast<int>(std::min<std::size_t>(total, std::numeric_limits<int>::max()));
+    SetRange(0, upper);
+    SetStep(1);
+    SetPos(0);
+}
+
+void CProcessingDlg::SetStatus(std::string_view text) {
+    SetStatus(FromModelText(text));
+}
+
+void CProcessingDlg::Step() {
+    StepIt();
+}
+
+bool CProcessingDlg::IsCancelled() {
+    return CheckCancelButton();
+}
+
+void CProcessingDlg::Close() {
+    m_closing = true;
+    ReleaseOwner();
+    hide();
+}
+
+} // namespace vantor
