@@ -2,6 +2,7 @@
 
 #include "app/CVantorApp.h"
 #include "app/LibraryHost.h"
+#include "app/NewLibrary.h"
 #include "ui/frame/CMainFrame.h"
 
 namespace vantor {
@@ -19,6 +20,7 @@ bool AppCommands::Handles(CommandId id) const {
         return true;
     case CommandId::FileNew:
     case CommandId::FileOpen:
+    case CommandId::NewLibrary:
         return m_app.Libraries() != nullptr;
     default:
         return RecentFileIndex(id) >= 0 && m_app.Libraries() != nullptr;
@@ -56,6 +58,9 @@ void AppCommands::Execute(CommandId id) {
         break;
     case CommandId::FileOpen:
         m_app.OpenLibraryDialog();
+        break;
+    case CommandId::NewLibrary:
+        RunNewLibrary(m_app);
         break;
     default:
         if (RecentFileIndex(id) >= 0)

@@ -7,7 +7,8 @@ namespace vantor {
 class CVantorApp;
 
 /// The commands the application handles: Options, About, home page, Help Topics, Print Setup,
-/// Exit, and, once a Library host is installed, File New, Open Library and the recent files.
+/// Exit, and, once a Library host is installed, New Library (the wizard), File New, Open
+/// Library and the recent files.
 class AppCommands : public CommandTarget {
 public:
     explicit AppCommands(CVantorApp& app);

@@ -107,6 +107,19 @@ bool LibraryWindows::NewEmptyLibrary() {
     return true;
 }
 
+bool LibraryWindows::AddNewLibrary(std::unique_ptr<CVantorDoc> document) {
+    if (!m_frame || !document)
+        return false;
+    const bool named = !document->GetPathName().empty();
+    CChildFrame* window = AddWindow(
+        std::move(document),
+        named ? QString() : QStringLiteral("Vantor%1").arg(++m_untitledCount));
+    if (!SaveLibrary(*window, false))
+        return false;
+    App().AddToRecentFiles(window->PathName());
+    return true;
+}
+
 CChildFrame* LibraryWindows::AddWindow(std::unique_ptr<CVantorDoc> document,
                                        const QString& untitledName) {
     auto* window =

@@ -31,6 +31,7 @@ public:
 
     bool OpenLibrary(const QString& path) override;
     bool NewEmptyLibrary() override;
+    bool AddNewLibrary(std::unique_ptr<CVantorDoc> document) override;
     bool SaveAllModified() override;
     QStringList OpenLibraryPaths() const override;
     void AttachMainFrame(CMainFrame& frame) override;
