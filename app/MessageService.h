@@ -25,8 +25,8 @@ public:
     /// An open-file dialog for an existing file; filter in Qt's "Name (*.a *.b);;..." form;
     /// defaultSuffix (without the dot) is tried for a typed name without one. Answers the
     /// chosen path, or an empty string when cancelled.
-    virtual QString OpenFileName(const QString& title, const QString& folder,
-                                 const QString& filter, const QString& defaultSuffix = {}) = 0;
+    virtual QString OpenFileName(const QString& title, const QString& folder, const QString& filter,
+                                 const QString& defaultSuffix = {}) = 0;
     /// A save-file dialog; defaultSuffix (without the dot) is added to a name without one.
     /// proposed is the initial path or name. With confirmOverwrite off an existing file is
     /// chosen without asking. Answers the chosen path, or empty when cancelled.

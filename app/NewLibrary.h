@@ -18,8 +18,7 @@ struct LibraryWizardResults;
 /// each game's autoexec.cfg at once; then the chosen standard Modules read from the example
 /// folder, each file that cannot be read reported with its own message.
 std::unique_ptr<CVantorDoc> BuildNewLibrary(const LibraryWizardResults& answers,
-                                            const QString& exampleFolder,
-                                            MessageService& messages);
+                                            const QString& exampleFolder, MessageService& messages);
 
 /// The New Library command: runs the Library wizard (VANTOR.CFG and the EXEC line preset)
 /// and, when it ends with Finish, opens the Library it describes in a window of its own and

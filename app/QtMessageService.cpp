@@ -71,8 +71,7 @@ QString QtMessageService::SaveFileName(const QString& title, const QString& prop
 
 // Only folders are shown, and only folders of the file system can be chosen.
 QString QtMessageService::ChooseFolder(const QString& title, const QString& folder) {
-    return QFileDialog::getExistingDirectory(Parent(), title, folder,
-                                             QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(Parent(), title, folder, QFileDialog::ShowDirsOnly);
 }
 
 } // namespace vantor

@@ -1,9 +1,8 @@
 // The Library wizard: the file and folder fields set only through Browse, Next held back
 // until a file is chosen, the game list refilled only for a new folder, and what the wizard
 // collects at Finish.
-#include "ui/dialogs/CLibraryWizard.h"
-
 #include "AppFixture.h"
+#include "ui/dialogs/CLibraryWizard.h"
 
 #include <QAbstractButton>
 #include <QDir>

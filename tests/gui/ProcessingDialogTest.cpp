@@ -1,8 +1,7 @@
 // The processing dialog: the percentage rule, Cancel reported once, the owner disabled while
 // the dialog is up, and a rematching pass driven through it.
-#include "ui/dialogs/CProcessingDlg.h"
-
 #include "AppFixture.h"
+#include "ui/dialogs/CProcessingDlg.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -17,9 +16,16 @@ TEST(ProcessingDialogTest, PercentageTruncatesAndWrapsPastTheEnd) {
         int pos, lower, upper;
         const char* text;
     } cases[] = {
-        {0, 0, 3, "0%"},      {1, 0, 3, "33%"},     {2, 0, 3, "66%"},   {3, 0, 3, "100%"},
-        {4, 0, 3, "33%"},     {6, 0, 3, "0%"},      {10, 10, 20, "0%"}, {15, 10, 20, "50%"},
-        {999999, 0, 1000000, "99%"}, {1000000, 0, 1000000, "100%"},
+        {0, 0, 3, "0%"},
+        {1, 0, 3, "33%"},
+        {2, 0, 3, "66%"},
+        {3, 0, 3, "100%"},
+        {4, 0, 3, "33%"},
+        {6, 0, 3, "0%"},
+        {10, 10, 20, "0%"},
+        {15, 10, 20, "50%"},
+        {999999, 0, 1000000, "99%"},
+        {1000000, 0, 1000000, "100%"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CProcessingDlg::PercentText(c.pos, c.lower, c.upper), QLatin1String(c.text))

@@ -84,9 +84,9 @@ CLibWizPage1::CLibWizPage1(MessageService& messages, QWidget* parent)
     layout->addWidget(new QLabel(tr("Game Engine Folder:"), this), 4, 0, 1, 2);
     layout->addWidget(m_folder, 5, 0);
     layout->addWidget(browseFolder, 5, 1);
-    layout->addWidget(Note(tr("This is the folder where the game is located on your computer."),
-                           this),
-                      6, 0, 1, 2);
+    layout->addWidget(
+        Note(tr("This is the folder where the game is located on your computer."), this), 6, 0, 1,
+        2);
     layout->setRowStretch(7, 1);
 }
 
@@ -208,8 +208,10 @@ void CLibWizPage2::initializePage() {
 }
 
 // The folder's sub-folders, by name; hidden ones (".", "..", ".cache") are no game folders.
-void CLibWizPage2::Refill(const QString& folder) {
+// Blanks around the folder are dropped, as they are from the script paths built from it.
+void CLibWizPage2::Refill(const QString& pending) {
     m_games->clear();
+    const QString folder = pending.trimmed();
     if (folder.isEmpty())
         return;
     const QIcon icon(QStringLiteral(":/icons/new-game.png"));
@@ -249,8 +251,7 @@ void CLibWizPage3::initializePage() {
     const QIcon icon(QStringLiteral(":/icons/new-module.png"));
     const QString pattern = QLatin1Char('*') + LoadText(IDS_MODULE_EXTENSIONS);
     const QFileInfoList files =
-        QDir(m_exampleFolder)
-            .entryInfoList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        QDir(m_exampleFolder).entryInfoList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& file : files)
         AddCheckItem(*m_modules, file.completeBaseName(), icon);
 }

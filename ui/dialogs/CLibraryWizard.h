@@ -64,7 +64,7 @@ public:
     void initializePage() override;
 
 private:
-    void Refill(const QString& folder);
+    void Refill(const QString& pending);
 
     QString m_pendingFolder;
     QListWidget* m_games;

@@ -167,7 +167,8 @@ void CProcessingDlg::Open() {
 }
 
 void CProcessingDlg::SetRange(std::size_t total) {
-    const auto upper = static_cast<int>(std::min<std::size_t>(total, std::numeric_limits<int>::max()));
+    const auto upper =
+        static_cast<int>(std::min<std::size_t>(total, std::numeric_limits<int>::max()));
     SetRange(0, upper);
     SetStep(1);
     SetPos(0);

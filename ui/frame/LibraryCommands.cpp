@@ -183,9 +183,9 @@ void LibraryCommands::NewGame() {
 }
 
 void LibraryCommands::ImportScriptFile() {
-    const QString path =
-        Messages().OpenFileName(LoadText(IDS_IMPORT_SCRIPT_TITLE), EngineFolder(),
-                                FileDialogFilter(IDS_SCRIPT_FILTER), LoadText(IDS_SCRIPT_EXTENSION));
+    const QString path = Messages().OpenFileName(LoadText(IDS_IMPORT_SCRIPT_TITLE), EngineFolder(),
+                                                 FileDialogFilter(IDS_SCRIPT_FILTER),
+                                                 LoadText(IDS_SCRIPT_EXTENSION));
     if (path.isEmpty())
         return;
     CProcessingDlg progress(m_window.window());
@@ -194,9 +194,9 @@ void LibraryCommands::ImportScriptFile() {
 }
 
 void LibraryCommands::ImportModule() {
-    const QString path =
-        Messages().OpenFileName(LoadText(IDS_IMPORT_MODULE_TITLE), QString(),
-                                FileDialogFilter(IDS_MODULE_FILTER), LoadText(IDS_MODULE_EXTENSION));
+    const QString path = Messages().OpenFileName(LoadText(IDS_IMPORT_MODULE_TITLE), QString(),
+                                                 FileDialogFilter(IDS_MODULE_FILTER),
+                                                 LoadText(IDS_MODULE_EXTENSION));
     if (!path.isEmpty())
         Report(m_window.Document().ImportModule(CorePath(path)));
 }
@@ -205,14 +205,13 @@ void LibraryCommands::ExportModule() {
     const CVConfig* module = SelectedModule();
     if (module == nullptr)
         return;
-    QString proposed = FileNameFor(module->GetName()) + QLatin1Char('.') +
-                       LoadText(IDS_MODULE_EXTENSION);
+    QString proposed =
+        FileNameFor(module->GetName()) + QLatin1Char('.') + LoadText(IDS_MODULE_EXTENSION);
     if (const QString folder = EngineFolder(); !folder.isEmpty())
         proposed = folder + QLatin1Char('/') + proposed;
-    const QString path =
-        Messages().SaveFileName(LoadText(IDS_EXPORT_MODULE_TITLE), proposed,
-                                FileDialogFilter(IDS_MODULE_FILTER), LoadText(IDS_MODULE_EXTENSION),
-                                false);
+    const QString path = Messages().SaveFileName(LoadText(IDS_EXPORT_MODULE_TITLE), proposed,
+                                                 FileDialogFilter(IDS_MODULE_FILTER),
+                                                 LoadText(IDS_MODULE_EXTENSION), false);
     if (!path.isEmpty())
         Report(m_window.Document().ExportModule(*module, CorePath(path)));
 }
@@ -237,8 +236,7 @@ void LibraryCommands::SaveGameScript(CScript& game) {
     if (App().ScriptOutput().WriteGameScript(m_window.Document(), game))
         return;
     Messages().Warning(LoadText(IDS_SCRIPT_WRITE_FAILED)
-                           .arg(FromModelText(game.GetGameName()),
-                                PathText(game.GetScriptFile())));
+                           .arg(FromModelText(game.GetGameName()), PathText(game.GetScriptFile())));
 }
 
 // The script file need not exist yet: the dialog only names it, without asking about an
@@ -247,10 +245,9 @@ bool LibraryCommands::BrowseForScript(CScript& game) {
     QString proposed = PathText(game.GetScriptFile());
     if (proposed.isEmpty())
         proposed = EngineFolder();
-    const QString path =
-        Messages().SaveFileName(LoadText(IDS_SAVE_GAME_SCRIPT_TITLE), proposed,
-                                FileDialogFilter(IDS_SCRIPT_FILTER), LoadText(IDS_SCRIPT_EXTENSION),
-                                false);
+    const QString path = Messages().SaveFileName(LoadText(IDS_SAVE_GAME_SCRIPT_TITLE), proposed,
+                                                 FileDialogFilter(IDS_SCRIPT_FILTER),
+                                                 LoadText(IDS_SCRIPT_EXTENSION), false);
     if (path.isEmpty())
         return false;
     game.SetScriptFile(CorePath(path), true);

@@ -112,8 +112,7 @@ bool LibraryWindows::AddNewLibrary(std::unique_ptr<CVantorDoc> document) {
         return false;
     const bool named = !document->GetPathName().empty();
     CChildFrame* window = AddWindow(
-        std::move(document),
-        named ? QString() : QStringLiteral("Vantor%1").arg(++m_untitledCount));
+        std::move(document), named ? QString() : QStringLiteral("Vantor%1").arg(++m_untitledCount));
     if (!SaveLibrary(*window, false))
         return false;
     App().AddToRecentFiles(window->PathName());
