@@ -10,6 +10,16 @@ endif()
 set(expected
     bin/vantor
     bin/lumenote
+    bin/Movement.vtm
+    bin/Weapons.vtm
+    bin/Zoom.vtm
+    bin/Network.vtm
+    bin/Chat.vtm
+    bin/Demos.vtm
+    "bin/Quake Definitions.vtm"
+    "bin/Quake III Definitions.vtm"
+    bin/quake-definitions.txt
+    bin/quake3-definitions.txt
     share/doc/vantor/README.md
     share/applications/vantor.desktop
     share/applications/vantor-module.desktop

@@ -113,12 +113,14 @@ bool CProcessingDlg::CheckCancelButton() {
     return cancelled;
 }
 
-QString CProcessingDlg::PercentText(int pos, int lower, int upper) {
+int CProcessingDlg::Percent(int pos, int lower, int upper) {
     const qint64 span = std::max<qint64>(qint64(upper) - lower, 1);
-    qint64 percent = (qint64(pos) - lower) * 100 / span;
-    if (percent != 100)
-        percent %= 100;
-    return QStringLiteral("%1%").arg(percent);
+    const qint64 percent = (qint64(pos) - lower) * 100 / span;
+    return static_cast<int>(percent == 100 ? percent : percent % 100);
+}
+
+QString CProcessingDlg::PercentText(int pos, int lower, int upper) {
+    return QStringLiteral("%1%").arg(Percent(pos, lower, upper));
 }
 
 QString CProcessingDlg::ShownPercent() const {
@@ -129,17 +131,19 @@ QString CProcessingDlg::ShownStatus() const {
     return m_status->text();
 }
 
-// The text is rewritten only when it changes; the bar follows it then and at every pump.
+// The text is rewritten only when it changes (it is painted at the next pump, with the bar).
 void CProcessingDlg::ShowPercent() {
-    const QString text = PercentText(m_pos, m_lower, m_upper);
-    if (text == m_percent->text())
+    const int percent = Percent(m_pos, m_lower, m_upper);
+    if (percent == m_shownPercent)
         return;
-    m_percent->setText(text);
-    Pump(true);
+    m_shownPercent = percent;
+    m_percent->setText(QStringLiteral("%1%").arg(percent));
 }
 
+// The clock is read every few calls only: a pass calls this twice per item.
 void CProcessingDlg::Pump(bool force) {
-    if (!force && m_sincePump.isValid() && !m_sincePump.hasExpired(kPumpInterval))
+    if (!force && ((++m_calls & 31) != 0 ||
+                   (m_sincePump.isValid() && !m_sincePump.hasExpired(kPumpInterval))))
         return;
     // Past the upper end the bar starts again, as the percentage does.
     const int span = std::max(m_upper - m_lower, 1);

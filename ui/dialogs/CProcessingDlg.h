@@ -45,6 +45,7 @@ public:
     /// The percentage text for a position: "37%"; a position past the range wraps as the bar
     /// does, except that the upper end itself shows "100%".
     static QString PercentText(int pos, int lower, int upper);
+    static int Percent(int pos, int lower, int upper);
     QString ShownPercent() const;
     QString ShownStatus() const;
     int Pos() const { return m_pos; }
@@ -73,6 +74,8 @@ private:
     int m_upper = 100;
     int m_step = 10;
     int m_pos = 0;
+    int m_shownPercent = -1; // none yet: " 0 %" is shown
+    unsigned m_calls = 0;
     bool m_cancelled = false;
     bool m_closing = false;
     QPointer<QWidget> m_owner;
