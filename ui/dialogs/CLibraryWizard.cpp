@@ -162,6 +162,7 @@ CLibWizPage2::CLibWizPage2(QWidget* parent)
     auto* label = new QLabel(tr("Choose existing &Games to add to this library:"), this);
     label->setBuddy(m_games);
     auto* scriptFile = new QGroupBox(tr("Script File"), this);
+    scriptFile->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* radios = new QVBoxLayout(scriptFile);
     radios->addWidget(m_autoexec);
     radios->addWidget(m_vantor);

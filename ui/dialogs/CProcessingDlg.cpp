@@ -131,13 +131,21 @@ QString CProcessingDlg::ShownStatus() const {
     return m_status->text();
 }
 
-// The text is rewritten only when it changes (it is painted at the next pump, with the bar).
+// The text is rewritten only when it changes, and the bar moves with it (at most 101 times a
+// pass); both are painted at the next pump.
 void CProcessingDlg::ShowPercent() {
     const int percent = Percent(m_pos, m_lower, m_upper);
     if (percent == m_shownPercent)
         return;
     m_shownPercent = percent;
     m_percent->setText(QStringLiteral("%1%").arg(percent));
+    ShowBar();
+}
+
+// Past the upper end the bar starts again, as the percentage does.
+void CProcessingDlg::ShowBar() {
+    const int span = std::max(m_upper - m_lower, 1);
+    m_bar->setValue(m_pos <= m_upper ? m_pos : m_lower + (m_pos - m_lower) % span);
 }
 
 // The clock is read every few calls only: a pass calls this twice per item.
@@ -145,9 +153,7 @@ void CProcessingDlg::Pump(bool force) {
     if (!force && ((++m_calls & 31) != 0 ||
                    (m_sincePump.isValid() && !m_sincePump.hasExpired(kPumpInterval))))
         return;
-    // Past the upper end the bar starts again, as the percentage does.
-    const int span = std::max(m_upper - m_lower, 1);
-    m_bar->setValue(m_pos <= m_upper ? m_pos : m_lower + (m_pos - m_lower) % span);
+    ShowBar();
     if (!m_closing)
         QCoreApplication::processEvents();
     m_sincePump.start();

@@ -66,6 +66,7 @@ protected:
 
 private:
     void ShowPercent();
+    void ShowBar();
     void Pump(bool force = false);
     void ReleaseOwner();
 
