@@ -235,7 +235,7 @@ TEST_F(KeyboardBarTest, RenderingColoursTheFacesByStateThroughTheMasks) {
 
     // The frame is light grey.
     EXPECT_EQ(bar.grab().toImage().pixel(1, 1), kGrey);
-    EXPECT_EQ(bar.size(), QSize(280, 77));
+    EXPECT_EQ(bar.sizeHint(), QSize(280, 77));
 }
 
 TEST_F(KeyboardBarTest, WithoutLibraryTheCaptionSaysSoAndEveryKeyIsGrey) {

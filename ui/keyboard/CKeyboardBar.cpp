@@ -34,6 +34,8 @@ namespace {
 // The picture sits in a frame of this many picture pixels, painted light grey.
 constexpr int kFrame = 4;
 constexpr QRgb kFrameColour = 0xFFC0C0C0;
+// The smallest the window may be squeezed to, in window pixels.
+constexpr int kMinimumSide = 40;
 // The state colours, ORed into the black key faces.
 constexpr QRgb kStateColours[] = {
     0xFFC0C0C0, // not bound: light grey
@@ -59,6 +61,7 @@ CKeyboardBar::CKeyboardBar(const QImage& picture, QWidget* parent)
     setObjectName(QStringLiteral("keyboardBar"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
 
     const std::vector<KeyboardKey> keys = CKeyTable::Instance().KeyboardKeys();
     for (const KeyboardKey& key : keys)
@@ -205,11 +208,20 @@ void CKeyboardBar::UpdateScale() {
     const auto logical = [this](int pixels) {
         return static_cast<int>(std::ceil(pixels * m_scale / m_ratio));
     };
-    setFixedSize(logical(m_picture.width() + 2 * kFrame), logical(m_picture.height() + 2 * kFrame));
+    // Never larger than the picture in its frame; a main window too small for it may squeeze
+    // the window, which then shows what fits.
+    m_fullSize =
+        QSize(logical(m_picture.width() + 2 * kFrame), logical(m_picture.height() + 2 * kFrame));
+    setMaximumSize(m_fullSize);
+    updateGeometry();
 }
 
 QSize CKeyboardBar::sizeHint() const {
-    return size();
+    return m_fullSize;
+}
+
+QSize CKeyboardBar::minimumSizeHint() const {
+    return m_fullSize.boundedTo(QSize(kMinimumSide, kMinimumSide));
 }
 
 QPoint CKeyboardBar::PicturePoint(const QPointF& point) const {

@@ -81,7 +81,9 @@ public:
     /// adds a Bind for the key there.
     void AddBind(std::uint16_t code);
 
+    /// The picture in its frame, at the pixel scale; the window never grows beyond it.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     bool event(QEvent* event) override;
@@ -123,6 +125,7 @@ private:
     std::uint16_t m_focusKey = 0;
     int m_scale = 1;
     qreal m_ratio = 1.0;
+    QSize m_fullSize;
     bool m_dragging = false; // moving the floating window by its picture
     QPoint m_dragOffset;
     QString m_toolTipText; // the last tool-tip text asked for
