@@ -423,6 +423,11 @@ TEST_F(KeyboardBarTest, HitTestAgreesWithASearchOfEveryKeyAtEveryPixel) {
                     expected = key.code;
             ASSERT_EQ(bar.HitTest(QPoint(x, y)), expected) << x << "," << y;
         }
+    // Whatever the pixel scale, a key's window rectangle leads back to the key.
+    CKeyboardBar shown;
+    shown.show();
+    for (const KeyboardKey& key : keys)
+        EXPECT_EQ(shown.HitTest(shown.KeyWindowRect(key.code).center()), key.code) << key.code;
 }
 
 TEST_F(KeyboardBarTest, PageKeysKeepTheirStoredCodes) {
@@ -487,9 +492,9 @@ TEST_F(KeyboardBarTest, ArrowKeysMoveTheFocusAndEnterActsOnTheKey) {
     }
     EXPECT_EQ(status->currentMessage(), QStringLiteral("\"+forward;say hi\""));
     // The focused key is marked in the highlight colour.
-    const QRect key = Bar()->KeyWindowRect(kW);
-    EXPECT_EQ(Bar()->grab().toImage().pixelColor(key.topLeft()),
-              Bar()->palette().color(QPalette::Highlight));
+    const QImage shot = Bar()->grab().toImage();
+    const QPoint corner = Bar()->KeyWindowRect(kW).topLeft() * shot.devicePixelRatio();
+    EXPECT_EQ(shot.pixelColor(corner), Bar()->palette().color(QPalette::Highlight));
 
     // Enter on a bound key jumps; on an unbound one it offers to add a Bind.
     QTest::keyClick(Bar(), Qt::Key_Return);
