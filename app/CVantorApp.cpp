@@ -9,14 +9,13 @@
 #include "document/CScriptOutput.h"
 #include "document/CVantorDoc.h"
 #include "model/CKeyTable.h"
-#include "model/CScript.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 #include "ui/dialogs/CAboutDlg.h"
 #include "ui/dialogs/COptionsDlg.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandRouter.h"
-#include "ui/frame/ModelText.h"
+#include "ui/keyboard/CKeyboardBar.h"
 
 #include <QAction>
 #include <QCursor>
@@ -111,7 +110,7 @@ bool CVantorApp::InitInstance(const QStringList& files) {
     }
     m_frame->ShowAtSavedPlace();
     m_frame->activateWindow();
-    RefreshKeyboard();
+    KeyboardOutOfDate();
     return true;
 }
 
@@ -145,17 +144,19 @@ void CVantorApp::SetActiveLibrary(CVantorDoc* library) {
 }
 
 void CVantorApp::KeyboardOutOfDate() {
+    // What the Keyboard window knows of the Library is void at once; it is shown again when
+    // the events waiting now have been handled.
+    if (m_frame)
+        m_frame->KeyboardBar()->MarkOutOfDate();
     m_keyboardTimer->start();
 }
 
 void CVantorApp::RefreshKeyboard() {
     m_keyboardTimer->stop();
-    if (!m_frame)
+    if (!m_frame || m_frame->KeyboardBar()->IsUpToDate())
         return;
-    const CScript* game = m_activeLibrary ? m_activeLibrary->GetCurrentGame() : nullptr;
-    m_frame->KeyboardDock()->setWindowTitle(game ? tr("Binds for ") +
-                                                       FromModelText(game->GetGameName())
-                                                 : tr("Binds (no Game selected)"));
+    m_frame->KeyboardBar()->SetGame(m_activeLibrary,
+                                    m_activeLibrary ? m_activeLibrary->GetCurrentGame() : nullptr);
 }
 
 MessageService& CVantorApp::Messages() const {

@@ -10,6 +10,7 @@
 #include "ui/frame/CommandRouter.h"
 #include "ui/frame/LibraryCommands.h"
 #include "ui/frame/LibraryWindows.h"
+#include "ui/keyboard/BindWatch.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -37,7 +38,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
     : m_document(std::move(document)), m_untitledName(untitledName), m_settings(settings),
       m_owner(owner), m_splitter(new QSplitter(Qt::Horizontal)), m_gameView(new CScriptView),
       m_moduleView(new CModuleView), m_commandView(new CCmdFragView),
-      m_library(std::make_unique<LibraryCommands>(*this)) {
+      m_library(std::make_unique<LibraryCommands>(*this)),
+      m_bindWatch(std::make_unique<BindWatch>([this] { KeyboardOutOfDate(); })) {
     setObjectName(QStringLiteral("libraryWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -68,6 +70,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
     setWidget(m_splitter);
 
     m_observers.Add(*this);
+    m_observers.Add(*m_bindWatch);
     m_document->SetObserver(&m_observers);
     m_document->SetModuleView(m_moduleView);
     UpdateTitle();
@@ -76,6 +79,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
 }
 
 CChildFrame::~CChildFrame() {
+    m_observers.Remove(*m_bindWatch);
     for (CPaneView* pane : m_panes)
         disconnect(pane, nullptr, this, nullptr);
     if (m_owner)

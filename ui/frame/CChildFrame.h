@@ -14,6 +14,7 @@ class QSplitter;
 namespace vantor {
 
 class AppSettings;
+class BindWatch;
 class CCmdFragView;
 class CMainFrame;
 class CModuleView;
@@ -112,6 +113,7 @@ private:
     CCmdFragView* m_commandView;
     std::array<CPaneView*, kPaneCount> m_panes{};
     std::unique_ptr<LibraryCommands> m_library;
+    std::unique_ptr<BindWatch> m_bindWatch; // the Keyboard window's Binds may change
     int m_activePane = GamePane;
     bool m_frameActive = false;
 };

@@ -8,6 +8,7 @@
 #include "ui/frame/FrameCommands.h"
 #include "ui/frame/LockIndicators.h"
 #include "ui/frame/MainMenus.h"
+#include "ui/keyboard/CKeyboardBar.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -112,6 +113,9 @@ void CMainFrame::CreateDocks() {
                               "propertyWindow", "propertyPlaceholder");
     m_keyboardDock =
         MakeDock(this, tr("Binds (no Game selected)"), "keyboardWindow", "keyboardPlaceholder");
+    delete m_keyboardDock->widget();
+    m_keyboardBar = new CKeyboardBar(m_keyboardDock);
+    m_keyboardDock->setWidget(m_keyboardBar);
     addDockWidget(Qt::RightDockWidgetArea, m_propertyDock);
     addDockWidget(Qt::LeftDockWidgetArea, m_keyboardDock);
     // Room for a property page and for the keyboard picture (272 pixels and its frame).

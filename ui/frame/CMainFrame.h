@@ -15,6 +15,7 @@ class QUrl;
 namespace vantor {
 
 class AppSettings;
+class CKeyboardBar;
 class CMTObj;
 class CommandRouter;
 class DocumentCommandTarget;
@@ -37,6 +38,8 @@ public:
     QToolBar* ToolBar() const { return m_toolbar; }
     QDockWidget* PropertyDock() const { return m_propertyDock; }
     QDockWidget* KeyboardDock() const { return m_keyboardDock; }
+    /// The Keyboard window, the Keyboard dock's contents.
+    CKeyboardBar* KeyboardBar() const { return m_keyboardBar; }
     LockIndicators& Indicators() const { return *m_indicators; }
 
     /// The active Library window when it takes part in command routing, else null. While
@@ -98,6 +101,7 @@ private:
     QToolBar* m_toolbar = nullptr;
     QDockWidget* m_propertyDock = nullptr;
     QDockWidget* m_keyboardDock = nullptr;
+    CKeyboardBar* m_keyboardBar = nullptr;
     LockIndicators* m_indicators = nullptr;
     std::function<bool()> m_closeHandler;
     FileDropHandler m_dropHandler;
