@@ -111,7 +111,7 @@ void ModuleTree::mousePressEvent(QMouseEvent* event) {
 }
 
 void ModuleTree::mouseMoveEvent(QMouseEvent* event) {
-    if (m_mode != MouseMode::Idle || m_swallowRelease) {
+    if (m_mode != MouseMode::Idle || (m_swallowRelease && event->buttons() != Qt::NoButton)) {
         event->accept();
         return;
     }
@@ -216,6 +216,8 @@ void ModuleTree::startDrag(Qt::DropActions /*supportedActions*/) {
         return;
     }
     m_host->DragObject(index);
+    // The drag loop took the button's release; one that still arrives is not a click.
+    m_swallowRelease = true;
 }
 
 // --- Dropping in ------------------------------------------------------------------------------

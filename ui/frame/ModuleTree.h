@@ -54,6 +54,8 @@ public:
     QModelIndex DropHighlight() const { return m_dropHighlight; }
     /// Where a Module's check box is drawn (empty for other items).
     QRect CheckBoxRect(const QModelIndex& index) const;
+    /// Whether an item's label is being edited in place.
+    bool IsEditing() const { return state() == EditingState; }
     /// The selected item, or invalid when none is selected.
     QModelIndex SelectedIndex() const;
 
