@@ -11,6 +11,9 @@
 //   insert   one new Definition at the top of the list, painted
 //   rename   renaming one Definition, painted
 //   select   the model's select-in-tree of the list's last item
+//   close    closing the window (the Library destroyed)
+//
+// Last, the Library saved with that list open is opened and shown again in one step.
 //
 //   build/bin/module_pane_bench [MODULES]
 //
@@ -187,10 +190,20 @@ int main(int argc, char** argv) {
         Paint(big.main);
     });
     std::printf("select  %9.1f ms\n", selectMs);
+    // The same Library saved with the big list open opens with it open.
+    const std::string openPath = dir.filePath(QStringLiteral("open.vtl")).toStdString();
+    if (!library.SaveLibrary(openPath).saved)
+        return 1;
+    const int listSize = list->GetChildCount();
     const double closeMs = Time([&] {
         big.window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });
     std::printf("close   %9.1f ms\n", closeMs);
+
+    Shown reopened;
+    const double reopenMs =
+        Time([&] { Show(reopened, CVantorDoc::Open(openPath).document, settings); });
+    std::printf("open+show with the list of %d open: %.1f ms\n", listSize, reopenMs);
     return 0;
 }
