@@ -112,6 +112,7 @@ enum StringId : int {
 
     // The editor's shell: start-up, main window, application commands.
     IDS_RESTORE_FAILED = 229,        ///< "Couldn't restore all previously open files."
+    IDS_PASTE_FAILED = 230,          ///< "Couldn't paste from the clipboard."
     IDS_PROPERTY_WINDOW_TITLE = 231, ///< "Properties (F7)"
     IDS_HOME_PAGE = 247,             ///< the product's home page address
     IDS_MANUAL_FAILED = 900,         ///< "The user manual %1 could not be opened."

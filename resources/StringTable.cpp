@@ -85,6 +85,7 @@ constexpr Entry kStrings[] = {
     {227, "Import Defintions"},
     {228, "Cannot import from the definition file."},
     {229, "Couldn't restore all previously open files."},
+    {230, "Couldn't paste from the clipboard."},
     {231, "Properties (F7)"},
     {247, "https://vantor.example.org/"},
     {248, "Vantor.cfg"},

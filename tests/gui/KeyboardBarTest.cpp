@@ -11,6 +11,7 @@
 #include "model/CVObList.h"
 #include "model/ModelCodes.h"
 #include "ui/frame/CChildFrame.h"
+#include "ui/frame/CModuleView.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/keyboard/CKeyboardBar.h"
 #include "ui/keyboard/KeyboardPicture.h"
@@ -83,24 +84,21 @@ QPoint LegendPixel(const QImage& picture, std::uint16_t code) {
     return {};
 }
 
-// Every SelectNode the Library reports (the model's select-in-tree).
-class SelectRecorder : public DocumentObserver {
+// Every node the Module Pane comes to select (where a jump or a new Bind lands).
+class SelectRecorder {
 public:
-    explicit SelectRecorder(CChildFrame& window) : m_window(&window) {
-        window.Observers().Add(*this);
-    }
-    ~SelectRecorder() override {
-        if (m_window)
-            m_window->Observers().Remove(*this);
-    }
-    bool SelectNode(CMTObj& node) override {
-        selected.push_back(&node);
-        return true;
+    explicit SelectRecorder(CChildFrame& window) {
+        CModuleView* pane = &window.ModuleTreeView();
+        QObject::connect(pane, &CPaneView::selectionChanged, &m_context, [this, pane] {
+            CMTObj* node = pane->GetSelectedNode();
+            if (node && (selected.empty() || selected.back() != node))
+                selected.push_back(node);
+        });
     }
     std::vector<CMTObj*> selected;
 
 private:
-    QPointer<CChildFrame> m_window;
+    QObject m_context;
 };
 
 class KeyboardBarTest : public LibraryFixture {
@@ -346,7 +344,7 @@ TEST_F(KeyboardBarTest, ClickJumpsOnlyWhenPressAndReleaseAreOnTheSameBoundKey) {
     EXPECT_FALSE(dialog);
     EXPECT_EQ(BindsOf(Module(0)).size(), bindsInA);
     EXPECT_TRUE(messages.calls.isEmpty());
-    EXPECT_EQ(recorder.selected.size(), 2u);
+    EXPECT_EQ(recorder.selected, std::vector<CMTObj*>{BindsOf(Module(0))[0]});
 }
 
 TEST_F(KeyboardBarTest, KeyBoundOnlyInUnusedModuleCountsAsUnboundAndGetsANewBind) {

@@ -13,6 +13,7 @@
 #include "model/CVObList.h"
 #include "model/ModelCodes.h"
 #include "ui/frame/CChildFrame.h"
+#include "ui/frame/CModuleView.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandRouter.h"
 
@@ -220,7 +221,9 @@ TEST_F(LibraryCommandsTest, NewGameAndNewModuleAreNamedByTheCounter) {
     ASSERT_TRUE(module.startsWith(QStringLiteral("New Module")));
     EXPECT_EQ(module.mid(10).toInt(), game.mid(8).toInt() + 1);
     EXPECT_EQ(Doc().GetModule(0)->GetAuthor(), "Bea");
-    EXPECT_FALSE(Enabled(CommandId::ExportModule)); // nothing selected in the Module Pane
+    // The new Module is selected in the Module Pane, so it can be exported.
+    EXPECT_EQ(Active()->ModuleTreeView().GetSelectedNode(), Doc().GetModule(0));
+    EXPECT_TRUE(Enabled(CommandId::ExportModule));
 }
 
 TEST_F(LibraryCommandsTest, PreviewRunsTheConverterWhichOpensThePage) {

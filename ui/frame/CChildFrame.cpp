@@ -73,6 +73,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
     m_observers.Add(*m_bindWatch);
     m_document->SetObserver(&m_observers);
     m_document->SetModuleView(m_moduleView);
+    m_moduleView->Attach(*this);
     UpdateTitle();
     setWindowModified(m_document->IsModified());
     connect(this, &QMdiSubWindow::windowStateChanged, this, &CChildFrame::TrackChildMax);
@@ -86,6 +87,10 @@ CChildFrame::~CChildFrame() {
         m_owner->WindowClosing(*this);
     m_document->SetObserver(nullptr);
     m_document->SetModuleView(nullptr);
+    // The panes' item models observe the document through this window's observer list: they
+    // go while both still exist.
+    delete m_splitter;
+    m_panes = {};
 }
 
 QString CChildFrame::PathName() const {
