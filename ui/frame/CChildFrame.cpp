@@ -54,7 +54,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
         });
         connect(pane, &CPaneView::selectionChanged, this, [this, pane] {
             if (pane->IsActive())
-                SetCurrentObject(pane->SelectedObject());
+                SetCurrentObject(pane->PropertyObject());
             if (CMainFrame* frame = MainFrame())
                 frame->Router().RequestUpdate();
         });
@@ -70,6 +70,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
     m_observers.Add(*this);
     m_document->SetObserver(&m_observers);
     m_document->SetModuleView(m_moduleView);
+    m_gameView->InitialUpdate(*this);
+    m_commandView->InitialUpdate(*this);
     UpdateTitle();
     setWindowModified(m_document->IsModified());
     connect(this, &QMdiSubWindow::windowStateChanged, this, &CChildFrame::TrackChildMax);
@@ -78,6 +80,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
 CChildFrame::~CChildFrame() {
     for (CPaneView* pane : m_panes)
         disconnect(pane, nullptr, this, nullptr);
+    // The panes go first: their item models leave the observers while those still exist.
+    delete m_splitter;
     if (m_owner)
         m_owner->WindowClosing(*this);
     m_document->SetObserver(nullptr);
@@ -104,14 +108,14 @@ CMainFrame* CChildFrame::MainFrame() const {
     return qobject_cast<CMainFrame*>(window());
 }
 
-void CChildFrame::SetCurrentObject(CMTObj* object) {
+void CChildFrame::SetCurrentObject(ArchiveObject* object) {
     if (!m_frameActive)
         return;
     if (CMainFrame* frame = MainFrame())
         frame->SetPropertyObject(object);
 }
 
-void CChildFrame::ObjectChanged(CMTObj& object) {
+void CChildFrame::ObjectChanged(ArchiveObject& object) {
     if (CMainFrame* frame = MainFrame())
         frame->PropertyObjectChanged(object);
 }
@@ -133,7 +137,7 @@ void CChildFrame::SetActivePane(int index) {
     m_activePane = index;
     if (m_frameActive) {
         Pane(index)->SetActive(true);
-        SetCurrentObject(Pane(index)->SelectedObject());
+        SetCurrentObject(Pane(index)->PropertyObject());
     }
     if (CMainFrame* frame = MainFrame())
         frame->Router().RequestUpdate();
@@ -149,7 +153,7 @@ void CChildFrame::FrameActivated(bool active) {
     pane->SetActive(active);
     if (!active)
         return;
-    SetCurrentObject(pane->SelectedObject());
+    SetCurrentObject(pane->PropertyObject());
     // An activated Library window takes the keyboard focus into its active pane, unless the
     // focus already is somewhere inside it.
     if (!isAncestorOf(QApplication::focusWidget()))
