@@ -118,8 +118,14 @@ void CScriptView::SelectGame(CScript& game) {
 void CScriptView::DeleteGame(CScript& game) {
     if (m_model == nullptr)
         return;
-    if (&game == SelectedGame())
+    // A single-selection list would select a neighbour of a removed current row, and make its
+    // Game current: the row loses the focus first.
+    if (&game == SelectedGame()) {
         MakeCurrent(nullptr);
+        m_list->selectionModel()->clear();
+    } else if (m_list->currentIndex().row() == m_model->IndexOf(game).row()) {
+        m_list->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
     const std::unique_ptr<CScript> taken = m_frame->Document().RemoveGame(game);
 }
 
@@ -135,8 +141,11 @@ void CScriptView::Delete() {
 
 void CScriptView::Move(bool up) {
     CScript* game = SelectedGame();
-    if (game == nullptr || !m_frame->Document().MoveGame(*game, up))
+    if (game == nullptr)
         return;
+    // Moving is a removal and an insertion: no neighbour is selected on the way.
+    m_list->selectionModel()->clear();
+    m_frame->Document().MoveGame(*game, up);
     SelectGame(*game);
 }
 

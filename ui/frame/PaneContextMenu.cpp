@@ -66,10 +66,15 @@ bool PaneContextMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PaneContextMenu::ShowForKeyboard() {
-    const QModelIndex current = m_view.currentIndex();
-    const bool onRow = current.isValid() && m_view.selectionModel() &&
-                       m_view.selectionModel()->isSelected(current);
-    const QRect rect = onRow ? m_view.visualRect(current) : QRect(0, 0, 0, 0);
+    // The current row when it is selected, else the first selected one.
+    const QItemSelectionModel* selection = m_view.selectionModel();
+    QModelIndex row = m_view.currentIndex();
+    if (selection != nullptr && !selection->isSelected(row)) {
+        const QModelIndexList rows = selection->selectedRows();
+        row = rows.isEmpty() ? QModelIndex() : rows.first();
+    }
+    const bool onRow = row.isValid();
+    const QRect rect = onRow ? m_view.visualRect(row) : QRect(0, 0, 0, 0);
     Show(onRow ? m_rowMenu : m_emptyMenu, m_view.viewport()->mapToGlobal(rect.center()));
 }
 
