@@ -19,6 +19,7 @@
 #include "ui/frame/PaneContextMenu.h"
 #include "ui/frame/PaneList.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QClipboard>
 #include <QDockWidget>
@@ -47,6 +48,13 @@ protected:
         Pane().SetCommandOwner(alias);
         Active()->ActivatePane(CChildFrame::CommandPane);
         QGuiApplication::clipboard()->clear();
+        // Every test also checks that the list model keeps Qt's rules.
+        tester = std::make_unique<QAbstractItemModelTester>(
+            Pane().Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    }
+    void TearDown() override {
+        tester.reset();
+        LibraryFixture::TearDown();
     }
 
     CMTObj* AddAlias(const char* commands) {
@@ -94,6 +102,7 @@ protected:
     CVConfig* module = nullptr;
     CMTObj* aliases = nullptr;
     CMTObj* alias = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
 TEST_F(CommandPaneTest, ListsTheOwnersCommandsAndKeepsThemCurrent) {

@@ -18,6 +18,7 @@
 #include "ui/frame/PaneContextMenu.h"
 #include "ui/frame/PaneList.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -50,6 +51,13 @@ protected:
         ASSERT_TRUE(StartEditor({path}));
         ASSERT_EQ(Doc().GetGameCount(), 3);
         Active()->ActivatePane(CChildFrame::GamePane);
+        // Every test also checks that the list model keeps Qt's rules.
+        tester = std::make_unique<QAbstractItemModelTester>(
+            Pane().Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    }
+    void TearDown() override {
+        tester.reset();
+        LibraryFixture::TearDown();
     }
 
     CVantorDoc& Doc() const { return Active()->Document(); }
@@ -81,6 +89,8 @@ protected:
     CVantorDoc::ModuleState State(int module) const {
         return Doc().GetModuleState(*Doc().GetModule(module));
     }
+
+    std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
 TEST_F(GamePaneTest, OpensWithTheFirstGameSelectedAndCurrent) {
