@@ -42,6 +42,7 @@ protected:
     void SetUp() override {
         LibraryFixture::SetUp();
         ASSERT_TRUE(StartEditor());
+        window = Active();
         module = Active()->Document().NewModule("Tester");
         aliases = module->GetList(TypeAliasList);
         alias = AddAlias("c1;c2;c3;c4");
@@ -65,7 +66,8 @@ protected:
         return added;
     }
 
-    CCmdFragView& Pane() const { return Active()->CommandView(); }
+    // The pane of the window opened at the start, even while another window is active.
+    CCmdFragView& Pane() const { return window->CommandView(); }
     PaneList* List() const { return Pane().List(); }
     QWidget* Viewport() const { return List()->viewport(); }
     /// The commands of the owner, in order.
@@ -99,6 +101,7 @@ protected:
         return rows;
     }
 
+    CChildFrame* window = nullptr;
     CVConfig* module = nullptr;
     CMTObj* aliases = nullptr;
     CMTObj* alias = nullptr;
@@ -355,6 +358,33 @@ TEST_F(CommandPaneTest, DropsUnderTheLastRowGoFirstAndBelowTheListGoLast) {
         EXPECT_EQ(answer.Result(), Qt::CopyAction) << c.where;
         EXPECT_EQ(Commands(owner).join(' '), QLatin1String(c.commands)) << c.where;
     }
+}
+
+TEST_F(CommandPaneTest, DraggingToAnotherLibrarysWindowMovesTheCommandsThere) {
+    CChildFrame* source = window;
+    ASSERT_TRUE(libraries.NewEmptyLibrary());
+    CChildFrame* target = Active();
+    ASSERT_NE(source, target);
+    CVConfig* otherModule = target->Document().NewModule("Tester");
+    auto made = std::make_unique<CVAlias>();
+    made->SetCommandsFromText("t1");
+    CMTObj* otherAlias = made.get();
+    otherModule->GetList(TypeAliasList)->AddChild(std::move(made));
+    target->CommandView().SetCommandOwner(otherAlias);
+
+    PaneList* from = source->CommandView().List();
+    QWidget* to = target->CommandView().List()->viewport();
+    ClickRow(0);
+    ClickRow(1, Qt::ShiftModifier);
+    source->CommandView().SetDragLoop([&](QDrag& drag) {
+        // Below the client area of the other list: after its last row.
+        return DragOver(to, QPoint(10, to->height() + 5), drag.mimeData(), Qt::NoModifier, true)
+            .Result();
+    });
+    DragSelectedRows(from, RowPoint(0));
+    EXPECT_EQ(Commands(otherAlias), QStringList({"t1", "c1", "c2"}));
+    EXPECT_EQ(Commands(alias), QStringList({"c3", "c4"}));
+    EXPECT_TRUE(target->Document().IsModified());
 }
 
 TEST_F(CommandPaneTest, DropsThatCannotBeTakenAreRefused) {

@@ -265,7 +265,10 @@ TEST_F(GamePaneTest, ContextMenusForARowAndForEmptySpace) {
         return texts;
     };
     QWidget* viewport = List()->viewport();
+    // The menu acts on the pane clicked, whichever pane was active.
+    Active()->ActivatePane(CChildFrame::CommandPane);
     QTest::mousePress(viewport, Qt::RightButton, Qt::NoModifier, RowPoint(2));
+    EXPECT_EQ(Active()->ActivePaneIndex(), CChildFrame::GamePane);
     EXPECT_EQ(SelectedRow(), 2);
     EXPECT_EQ(Doc().GetCurrentGame(), Game(2));
     QTest::mouseRelease(viewport, Qt::RightButton, Qt::NoModifier, RowPoint(2));

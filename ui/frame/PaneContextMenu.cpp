@@ -27,6 +27,8 @@ bool PaneContextMenu::eventFilter(QObject* watched, QEvent* event) {
         if (watched != m_view.viewport() || mouse->button() != Qt::RightButton || m_rightHeld)
             break;
         const QModelIndex index = m_view.indexAt(mouse->position().toPoint());
+        // The menu's commands go to the active pane: the one clicked becomes it.
+        m_view.setFocus(Qt::MouseFocusReason);
         m_rightHeld = true;
         m_pressOnRow = index.isValid();
         if (m_pressOnRow)

@@ -17,10 +17,10 @@ class QModelIndex;
 namespace vantor {
 
 /// The context menus of a pane's list, built from the command router's actions and owned by
-/// the main window. The right button's press on a row hands the row to the pane (which selects
-/// it) and the release shows the row's menu, or the empty-space menu after a press elsewhere in
-/// the list; the menu key and Shift+F10 show the menu of the list's current row. Separators are
-/// written as CommandId{0}.
+/// the main window. The right button's press puts the focus into the list (its pane becomes
+/// the active one) and, on a row, hands the row to the pane (which selects it) and the release
+/// shows the row's menu, or the empty-space menu after a press elsewhere in the list; the menu key
+/// and Shift+F10 show the menu of the list's current row. Separators are written as CommandId{0}.
 class PaneContextMenu : public QObject {
     Q_OBJECT
 public:
