@@ -133,6 +133,11 @@ enum StringId : int {
     IDS_GAME_PANE_HEADER = 252,    ///< " Game Pane (F9)"
     IDS_COMMAND_PANE_HEADER = 253, ///< " Command Pane (F11)"
 
+    // The list columns of the Game Pane and the Command Pane.
+    IDS_GAME_COLUMN = 173,        ///< "Game"
+    IDS_SCRIPT_FILE_COLUMN = 174, ///< "Script File"
+    IDS_COMMAND_COLUMN = 254,     ///< "Command"
+
     // Opening and saving a Library file: the document framework's texts (%1 the file name).
     IDS_FAILED_TO_OPEN_DOC = 61697, ///< "Failed to open document."
     IDS_FAILED_TO_SAVE_DOC = 61698, ///< "Failed to save document."

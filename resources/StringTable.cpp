@@ -43,6 +43,8 @@ constexpr Entry kStrings[] = {
     {169, "Export Vantor Module"},
     {170, "Browse for root folder for this Vantor Library"},
     {172, "Are you sure you want to delete this Game?"},
+    {173, "Game"},
+    {174, "Script File"},
     {175, "Integer parameter:"},
     {176, "Real number parameter:"},
     {177, "String parameter:"},
@@ -94,6 +96,7 @@ constexpr Entry kStrings[] = {
     {251, " Module Pane (F10)"},
     {252, " Game Pane (F9)"},
     {253, " Command Pane (F11)"},
+    {254, "Command"},
     {260, "lumenote.exe -v %s %s"},
     {261, "lumenote.exe -v -t \"%s\" %s %s"},
     {262, "Vantor previews scripts using your default web browser. If you do not have a web "

@@ -177,6 +177,8 @@ TEST_F(LibraryCommandsTest, RematchCommandsBindsCommandsOfLaterModules) {
 TEST_F(LibraryCommandsTest, SaveScriptNeedsAGameWithAFileAndReportsFailures) {
     StartOn(0, 1);
     CScript& game = *Doc().GetGame(0);
+    EXPECT_EQ(Doc().GetCurrentGame(), &game); // the Game Pane made the first Game current
+    Doc().SetCurrentGame(nullptr);
     EXPECT_FALSE(Enabled(CommandId::SaveScript));
     EXPECT_FALSE(Enabled(CommandId::PreviewGameScript));
     Doc().SetCurrentGame(&game);

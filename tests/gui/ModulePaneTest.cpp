@@ -335,7 +335,7 @@ TEST_F(ModulePaneTest, ClipboardHoldsTheCoresArchiveAndPasteFollowsTheInsertRule
     AddCommand(*alias, "say");
     alias->SelectNode();
     Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(ClipboardBytes(ModelObjectMimeType()), alias->WriteClipboardData());
+    EXPECT_EQ(ClipboardBytes(ObjectDataFormat()), alias->WriteClipboardData());
 
     // Pasted on a sibling the copy goes right after it.
     CMTObj* other = module->GetList(TypeAliasList)->GetChild(1);
@@ -368,7 +368,7 @@ TEST_F(ModulePaneTest, ClipboardHoldsTheCoresArchiveAndPasteFollowsTheInsertRule
 
     // Damaged data pastes nothing.
     auto* damaged = new QMimeData;
-    damaged->setData(ModelObjectMimeType(), QByteArray("\xFF\xFF\x02\x00", 4));
+    damaged->setData(ObjectDataFormat(), QByteArray("\xFF\xFF\x02\x00", 4));
     QGuiApplication::clipboard()->setMimeData(damaged);
     messages.calls.clear();
     Trigger(CommandId::EditPaste);
@@ -518,7 +518,7 @@ TEST_F(ModulePaneTest, ContextMenusFollowTheObjectAndRouteLikeTheMenuBar) {
     EXPECT_TRUE(copy->isEnabled());
     menu->close();
     copy->trigger();
-    EXPECT_EQ(ClipboardBytes(ModelObjectMimeType()), alias->WriteClipboardData());
+    EXPECT_EQ(ClipboardBytes(ObjectDataFormat()), alias->WriteClipboardData());
 
     // Shift+F10 and the menu key open the menu of the selected item.
     module->GetList(TypeAliasList)->SelectNode();
@@ -559,7 +559,7 @@ TEST_F(ModulePaneTest, DraggingAnAliasCopiesWithCtrlAndMovesWithout) {
     Qt::KeyboardModifiers modifiers;
     Pane().SetDragLoop([&](QMimeData* data, Qt::DropActions actions) {
         EXPECT_EQ(actions, Qt::CopyAction | Qt::MoveAction);
-        EXPECT_EQ(data->data(ModelObjectMimeType()).toStdString(), dragged->WriteClipboardData());
+        EXPECT_EQ(data->data(ObjectDataFormat()).toStdString(), dragged->WriteClipboardData());
         return Drop(data, CentreOf(to), modifiers);
     });
     const auto drag = [&](CMTObj* node) {
@@ -598,7 +598,7 @@ TEST_F(ModulePaneTest, DroppedObjectsThatCannotGoThereLeaveTheLibraryAlone) {
     CVAlias alias;
     alias.Rename("loose");
     QMimeData data;
-    data.setData(ModelObjectMimeType(), Bytes(alias.WriteClipboardData()));
+    data.setData(ObjectDataFormat(), Bytes(alias.WriteClipboardData()));
     // An Alias on the Bind List: no effect, so a moving drag keeps its source.
     EXPECT_EQ(Drop(&data, CentreOf(module->GetList(TypeBindList)), {}), Qt::IgnoreAction);
     EXPECT_EQ(Drop(&data, QPoint(5, Viewport()->height() - 5), {}), Qt::IgnoreAction);
@@ -620,7 +620,7 @@ TEST_F(ModulePaneTest, FragmentsDropAndPasteOnlyOntoObjectsThatTakeCommands) {
     one.SetCommand("first");
     two.SetCommand("second");
     QMimeData data;
-    data.setData(CommandFragmentMimeType(), Bytes(CCmdFrag::WriteCommandData({&one, &two})));
+    data.setData(CommandDataFormat(), Bytes(CCmdFrag::WriteCommandData({&one, &two})));
 
     bool accepted = true;
     EXPECT_EQ(Drop(&data, CentreOf(definition), {}, &accepted), Qt::IgnoreAction);
@@ -633,7 +633,7 @@ TEST_F(ModulePaneTest, FragmentsDropAndPasteOnlyOntoObjectsThatTakeCommands) {
 
     // Paste of the same data does what the drop does.
     auto* copied = new QMimeData;
-    copied->setData(CommandFragmentMimeType(), data.data(CommandFragmentMimeType()));
+    copied->setData(CommandDataFormat(), data.data(CommandDataFormat()));
     QGuiApplication::clipboard()->setMimeData(copied);
     definition->SelectNode();
     EXPECT_FALSE(Enabled(CommandId::EditPaste));

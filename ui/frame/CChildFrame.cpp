@@ -56,7 +56,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
         });
         connect(pane, &CPaneView::selectionChanged, this, [this, pane] {
             if (pane->IsActive())
-                SetCurrentObject(pane->SelectedObject());
+                SetCurrentObject(pane->PropertyObject());
             if (CMainFrame* frame = MainFrame())
                 frame->Router().RequestUpdate();
         });
@@ -74,6 +74,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
     m_document->SetObserver(&m_observers);
     m_document->SetModuleView(m_moduleView);
     m_moduleView->Attach(*this);
+    m_gameView->InitialUpdate(*this);
+    m_commandView->InitialUpdate(*this);
     UpdateTitle();
     setWindowModified(m_document->IsModified());
     connect(this, &QMdiSubWindow::windowStateChanged, this, &CChildFrame::TrackChildMax);
@@ -83,14 +85,14 @@ CChildFrame::~CChildFrame() {
     m_observers.Remove(*m_bindWatch);
     for (CPaneView* pane : m_panes)
         disconnect(pane, nullptr, this, nullptr);
+    m_document->SetModuleView(nullptr);
+    // The panes' item models observe the document through this window's observer list: they
+    // go first, while both still exist.
+    delete m_splitter;
+    m_panes = {};
     if (m_owner)
         m_owner->WindowClosing(*this);
     m_document->SetObserver(nullptr);
-    m_document->SetModuleView(nullptr);
-    // The panes' item models observe the document through this window's observer list: they
-    // go while both still exist.
-    delete m_splitter;
-    m_panes = {};
 }
 
 QString CChildFrame::PathName() const {
@@ -113,14 +115,14 @@ CMainFrame* CChildFrame::MainFrame() const {
     return qobject_cast<CMainFrame*>(window());
 }
 
-void CChildFrame::SetCurrentObject(CMTObj* object) {
+void CChildFrame::SetCurrentObject(ArchiveObject* object) {
     if (!m_frameActive)
         return;
     if (CMainFrame* frame = MainFrame())
         frame->SetPropertyObject(object);
 }
 
-void CChildFrame::ObjectChanged(CMTObj& object) {
+void CChildFrame::ObjectChanged(ArchiveObject& object) {
     if (CMainFrame* frame = MainFrame())
         frame->PropertyObjectChanged(object);
 }
@@ -142,7 +144,7 @@ void CChildFrame::SetActivePane(int index) {
     m_activePane = index;
     if (m_frameActive) {
         Pane(index)->SetActive(true);
-        SetCurrentObject(Pane(index)->SelectedObject());
+        SetCurrentObject(Pane(index)->PropertyObject());
     }
     if (CMainFrame* frame = MainFrame())
         frame->Router().RequestUpdate();
@@ -158,7 +160,7 @@ void CChildFrame::FrameActivated(bool active) {
     pane->SetActive(active);
     if (!active)
         return;
-    SetCurrentObject(pane->SelectedObject());
+    SetCurrentObject(pane->PropertyObject());
     // An activated Library window takes the keyboard focus into its active pane, unless the
     // focus already is somewhere inside it.
     if (!isAncestorOf(QApplication::focusWidget()))

@@ -14,6 +14,7 @@ class QSplitter;
 namespace vantor {
 
 class AppSettings;
+class ArchiveObject;
 class BindWatch;
 class CCmdFragView;
 class CMainFrame;
@@ -68,11 +69,13 @@ public:
     int ActivePaneIndex() const { return m_activePane; }
     QSplitter* Splitter() const { return m_splitter; }
 
-    /// A pane's selection is now `object` (or none): shown in the Property Window while this
-    /// is the active Library window.
-    void SetCurrentObject(CMTObj* object);
+    /// A pane's selection is now `object` (a model node, a Game, a command fragment, or none):
+    /// shown in the Property Window while this is the active Library window.
+    void SetCurrentObject(ArchiveObject* object);
     /// A pane renamed `object`: the Property Window shows the new name.
-    void ObjectChanged(CMTObj& object);
+    void ObjectChanged(ArchiveObject& object);
+    /// The user settings (list column widths, ConfirmAll) the panes use.
+    AppSettings& Settings() const { return m_settings; }
     /// Makes pane `index` (GamePane, ModulePane, CommandPane) the active pane and puts the
     /// keyboard focus into its list or tree.
     void ActivatePane(int index);

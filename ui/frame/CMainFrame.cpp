@@ -288,12 +288,12 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         Qt::QueuedConnection);
 }
 
-void CMainFrame::SetPropertyObject(CMTObj* object) {
+void CMainFrame::SetPropertyObject(ArchiveObject* object) {
     m_propertyObject = object;
     emit propertyObjectChanged(object);
 }
 
-void CMainFrame::PropertyObjectChanged(CMTObj& object) {
+void CMainFrame::PropertyObjectChanged(ArchiveObject& object) {
     emit propertyObjectRenamed(object);
 }
 

@@ -58,6 +58,13 @@ bool Within(const CMTObj* node, const CMTObj& root) {
     return false;
 }
 
+// Whether what the Property Window shows (a node or a command fragment) lies in root's subtree.
+bool ShownWithin(const ArchiveObject* shown, const CMTObj& root) {
+    if (const auto* fragment = dynamic_cast<const CCmdFrag*>(shown))
+        return Within(fragment->GetOwner(), root);
+    return Within(dynamic_cast<const CMTObj*>(shown), root);
+}
+
 const QMimeData* ClipboardData() {
     return QGuiApplication::clipboard()->mimeData();
 }
@@ -218,8 +225,8 @@ bool CModuleView::IsEnabled(CommandId id) const {
         const QMimeData* mime = ClipboardData();
         if (mime == nullptr)
             return false;
-        return mime->hasFormat(ModelObjectMimeType()) ||
-               (mime->hasFormat(CommandFragmentMimeType()) && node != nullptr &&
+        return mime->hasFormat(ObjectDataFormat()) ||
+               (mime->hasFormat(CommandDataFormat()) && node != nullptr &&
                 node->IsAllowed(OpAddCommands));
     }
     case CommandId::NewDefinition:
@@ -359,23 +366,23 @@ void CModuleView::Copy() {
     if (node == nullptr || !node->IsAllowed(OpCopy))
         return;
     auto* mime = new QMimeData;
-    mime->setData(ModelObjectMimeType(), Bytes(node->WriteClipboardData()));
+    mime->setData(ObjectDataFormat(), Bytes(node->WriteClipboardData()));
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 
 void CModuleView::Paste() {
     CMTObj* selected = SelectedObject();
     const QMimeData* mime = ClipboardData();
-    if (mime != nullptr && mime->hasFormat(ModelObjectMimeType())) {
-        if (CMTObj* pasted = PasteObject(selected, ViewOf(mime->data(ModelObjectMimeType())))) {
+    if (mime != nullptr && mime->hasFormat(ObjectDataFormat())) {
+        if (CMTObj* pasted = PasteObject(selected, ViewOf(mime->data(ObjectDataFormat())))) {
             SelectObject(*pasted);
             return;
         }
-    } else if (mime != nullptr && mime->hasFormat(CommandFragmentMimeType()) &&
+    } else if (mime != nullptr && mime->hasFormat(CommandDataFormat()) &&
                selected != nullptr && selected->IsAllowed(OpAddCommands)) {
         // Fragments go to the top of the selected object's commands, as a drop puts them.
         try {
-            if (selected->PasteCommands(ViewOf(mime->data(CommandFragmentMimeType())), nullptr))
+            if (selected->PasteCommands(ViewOf(mime->data(CommandDataFormat())), nullptr))
                 return;
         } catch (const std::exception&) {
         }
@@ -417,7 +424,7 @@ void CModuleView::DeleteTreeObject(CMTObj& node) {
     if (selected || Within(commands.CommandOwner(), node))
         commands.SetCommandOwner(nullptr);
     if (auto* frame = qobject_cast<CMainFrame*>(window()))
-        if (Within(frame->PropertyObject(), node))
+        if (ShownWithin(frame->PropertyObject(), node))
             frame->SetPropertyObject(nullptr);
 
     CVantorDoc& document = m_frame->Document();
@@ -487,7 +494,7 @@ void CModuleView::DragObject(const QModelIndex& index) {
     // The source is followed through the drag: a drop may move it or take it away.
     const QPersistentModelIndex source(index);
     auto* mime = new QMimeData;
-    mime->setData(ModelObjectMimeType(), Bytes(node->WriteClipboardData()));
+    mime->setData(ObjectDataFormat(), Bytes(node->WriteClipboardData()));
     const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
     Qt::DropAction result = Qt::IgnoreAction;
     if (m_dragLoop) {
@@ -516,14 +523,14 @@ bool CModuleView::DropData(const QModelIndex& index, const QMimeData& mime, Drop
     if (node == nullptr)
         return false;
     if (kind == DropObject) {
-        CMTObj* pasted = PasteObject(node, ViewOf(mime.data(ModelObjectMimeType())));
+        CMTObj* pasted = PasteObject(node, ViewOf(mime.data(ObjectDataFormat())));
         if (pasted != nullptr && effect == Qt::MoveAction)
             SelectObject(*pasted);
         return pasted != nullptr;
     }
     if (kind == DropFragments && node->IsAllowed(OpAddCommands)) {
         try {
-            return node->PasteCommands(ViewOf(mime.data(CommandFragmentMimeType())), nullptr);
+            return node->PasteCommands(ViewOf(mime.data(CommandDataFormat())), nullptr);
         } catch (const std::exception&) {
             return false;
         }

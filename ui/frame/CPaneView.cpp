@@ -1,5 +1,7 @@
 #include "ui/frame/CPaneView.h"
 
+#include "model/CMTObj.h"
+
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -38,6 +40,10 @@ void CPaneView::SetActive(bool active) {
         return;
     m_active = active;
     update(0, 0, width(), HeaderHeight());
+}
+
+ArchiveObject* CPaneView::PropertyObject() const {
+    return SelectedObject();
 }
 
 bool CPaneView::Handles(CommandId id) const {

@@ -9,6 +9,7 @@ class QAbstractItemView;
 
 namespace vantor {
 
+class ArchiveObject;
 class CMTObj;
 
 /// How the panes draw their header line: the bold header font, the header height (the font's
@@ -44,6 +45,9 @@ public:
     /// The object selected in the pane, or none: what the Property Window shows while the
     /// pane is active.
     virtual CMTObj* SelectedObject() const { return nullptr; }
+    /// What the Property Window shows while the pane is active: by default the selected
+    /// object; a Game or a command fragment in the panes that list them.
+    virtual ArchiveObject* PropertyObject() const;
 
     bool Handles(CommandId id) const override;
     void Execute(CommandId id) override;

@@ -227,9 +227,9 @@ namespace {
 ModuleTreeHost::DropKind KindOf(const QMimeData* data) {
     if (data == nullptr)
         return ModuleTreeHost::DropOther;
-    if (data->hasFormat(ModelObjectMimeType()))
+    if (data->hasFormat(ObjectDataFormat()))
         return ModuleTreeHost::DropObject;
-    if (data->hasFormat(CommandFragmentMimeType()))
+    if (data->hasFormat(CommandDataFormat()))
         return ModuleTreeHost::DropFragments;
     return ModuleTreeHost::DropOther;
 }
