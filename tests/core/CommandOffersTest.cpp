@@ -43,7 +43,7 @@ protected:
         module.GetList(TypeAliasList)->AddChild(std::move(alias));
         return added;
     }
-    std::vector<std::string> Names(int moduleRow) {
+    std::vector<std::string> OfferedNames(int moduleRow) {
         offers.Update(doc);
         std::vector<std::string> names;
         for (const CVCommand* command : offers.Offered(moduleRow))
@@ -71,9 +71,9 @@ TEST_F(CommandOffersTest, ModulesUpToTheFragmentsOwnAreOfferedSortedWithoutRegar
     AddDef(third, "never", ParamUnset); // a type never chosen is not offered
 
     using Names = std::vector<std::string>;
-    EXPECT_EQ(Names(0), (Names{"Attack", "jump"}));
-    EXPECT_EQ(Names(1), (Names{"Attack", "bark", "jump", "zoom"}));
-    EXPECT_EQ(Names(2), (Names{"Attack", "bark", "Crouch", "jump", "zoom"}));
+    EXPECT_EQ(OfferedNames(0), (Names{"Attack", "jump"}));
+    EXPECT_EQ(OfferedNames(1), (Names{"Attack", "bark", "jump", "zoom"}));
+    EXPECT_EQ(OfferedNames(2), (Names{"Attack", "bark", "Crouch", "jump", "zoom"}));
     EXPECT_EQ(Find("ZOOM", 0), nullptr);
     ASSERT_NE(Find("ZOOM", 1), nullptr);
     EXPECT_EQ(Find("zOoM", 2)->GetName(), "zoom");
@@ -99,7 +99,7 @@ TEST_F(CommandOffersTest, TheLastOneMetWins) {
     EXPECT_EQ(Find("shoot", 1), &shootAlias);
     EXPECT_EQ(Find("shoot", 2), &shootLater);
     using Names = std::vector<std::string>;
-    EXPECT_EQ(Names(1), (Names{"FIRE", "shoot"}));
+    EXPECT_EQ(OfferedNames(1), (Names{"FIRE", "shoot"}));
 }
 
 TEST_F(CommandOffersTest, TheIndexFollowsRenamesTypesRemovalsAndModuleMoves) {
