@@ -104,14 +104,14 @@ CMainFrame* CChildFrame::MainFrame() const {
     return qobject_cast<CMainFrame*>(window());
 }
 
-void CChildFrame::SetCurrentObject(CMTObj* object) {
+void CChildFrame::SetCurrentObject(ArchiveObject* object) {
     if (!m_frameActive)
         return;
     if (CMainFrame* frame = MainFrame())
         frame->SetPropertyObject(object);
 }
 
-void CChildFrame::ObjectChanged(CMTObj& object) {
+void CChildFrame::ObjectChanged(ArchiveObject& object) {
     if (CMainFrame* frame = MainFrame())
         frame->PropertyObjectChanged(object);
 }

@@ -14,6 +14,7 @@ class QSplitter;
 namespace vantor {
 
 class AppSettings;
+class ArchiveObject;
 class CCmdFragView;
 class CMainFrame;
 class CModuleView;
@@ -69,9 +70,9 @@ public:
 
     /// A pane's selection is now `object` (or none): shown in the Property Window while this
     /// is the active Library window.
-    void SetCurrentObject(CMTObj* object);
+    void SetCurrentObject(ArchiveObject* object);
     /// A pane renamed `object`: the Property Window shows the new name.
-    void ObjectChanged(CMTObj& object);
+    void ObjectChanged(ArchiveObject& object);
     /// Makes pane `index` (GamePane, ModulePane, CommandPane) the active pane and puts the
     /// keyboard focus into its list or tree.
     void ActivatePane(int index);

@@ -15,7 +15,8 @@ class QUrl;
 namespace vantor {
 
 class AppSettings;
-class CMTObj;
+class ArchiveObject;
+class CObjectProp;
 class CommandRouter;
 class DocumentCommandTarget;
 class FrameCommands;
@@ -49,11 +50,14 @@ public:
     using FileDropHandler = std::function<void(const QList<QUrl>&, const QPoint&)>;
     void SetFileDropHandler(FileDropHandler handler);
 
-    /// The object the Property Window shows (none clears it), as the active pane chose it.
-    void SetPropertyObject(CMTObj* object);
-    CMTObj* PropertyObject() const { return m_propertyObject; }
+    /// The object the Property Window shows (a model node, a Game or a command fragment;
+    /// none clears it), as the active pane chose it.
+    void SetPropertyObject(ArchiveObject* object);
+    ArchiveObject* PropertyObject() const { return m_propertyObject; }
     /// The object was renamed; the Property Window shows it again.
-    void PropertyObjectChanged(CMTObj& object);
+    void PropertyObjectChanged(ArchiveObject& object);
+    /// The Property Window's contents.
+    CObjectProp& PropertyWindow() const { return *m_propertyWindow; }
 
     /// Shows the window at the saved place (maximised when saved so) when that rectangle lies
     /// wholly inside a screen's available area, else at the default place.
@@ -70,9 +74,9 @@ public:
 
 signals:
     /// The Property Window's object changed (null: nothing selected).
-    void propertyObjectChanged(vantor::CMTObj* object);
+    void propertyObjectChanged(vantor::ArchiveObject* object);
     /// The Property Window's object was renamed.
-    void propertyObjectRenamed(vantor::CMTObj& object);
+    void propertyObjectRenamed(vantor::ArchiveObject& object);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +90,7 @@ protected:
 
 private:
     void CreateDocks();
+    void InstallPropertyWindow();
     void CreateStatusBar();
     void ConnectUpdateTriggers();
     void TrackPlacement();
@@ -101,7 +106,8 @@ private:
     LockIndicators* m_indicators = nullptr;
     std::function<bool()> m_closeHandler;
     FileDropHandler m_dropHandler;
-    CMTObj* m_propertyObject = nullptr;
+    ArchiveObject* m_propertyObject = nullptr;
+    CObjectProp* m_propertyWindow = nullptr;
     QString m_title;       // the title UpdateTitle chose
     bool m_placed = false; // placement is tracked once the window was put in its place
     std::optional<QSize> m_pendingOuterSize; // saved outer size, until the frame margins are known

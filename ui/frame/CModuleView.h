@@ -13,7 +13,7 @@ class CModuleView : public CPaneView, public ModuleView {
 public:
     explicit CModuleView(QWidget* parent = nullptr);
 
-    CMTObj* GetSelectedNode() const override { return SelectedObject(); }
+    CMTObj* GetSelectedNode() const override;
 
     /// Shows every Module's check box again from the document's current Game.
     void UpdateModuleChecks() {}

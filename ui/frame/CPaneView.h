@@ -9,6 +9,7 @@ class QAbstractItemView;
 
 namespace vantor {
 
+class ArchiveObject;
 class CMTObj;
 
 /// How the panes draw their header line: the bold header font, the header height (the font's
@@ -41,9 +42,9 @@ public:
     /// Marks the pane active or inactive; repaints the header when that changed.
     void SetActive(bool active);
 
-    /// The object selected in the pane, or none: what the Property Window shows while the
-    /// pane is active.
-    virtual CMTObj* SelectedObject() const { return nullptr; }
+    /// The object selected in the pane (a model node, a Game or a command fragment), or none:
+    /// what the Property Window shows while the pane is active.
+    virtual ArchiveObject* SelectedObject() const { return nullptr; }
 
     bool Handles(CommandId id) const override;
     void Execute(CommandId id) override;

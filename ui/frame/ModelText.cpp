@@ -2,6 +2,8 @@
 
 #include "model/Cp1252.h"
 
+#include <QList>
+
 namespace vantor {
 
 QString FromModelText(std::string_view text) {
@@ -16,6 +18,14 @@ QString FromModelText(std::string_view text) {
             result.append(QChar(static_cast<char16_t>(cp)));
         }
     }
+    return result;
+}
+
+std::string ToModelText(const QString& text) {
+    std::string result;
+    result.reserve(static_cast<std::size_t>(text.size()));
+    for (const uint cp : text.toUcs4())
+        result.push_back(static_cast<char>(cp1252::FromUnicode(cp)));
     return result;
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "document/CommandOffers.h"
+#include "ui/pages/CObjectPage.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+namespace vantor {
+
+class CCmdFrag;
+class CVantorDoc;
+class CVConfig;
+class CommandListModel;
+class Spinner;
+
+/// The page of a command fragment: the command name, in a box that offers the commands the
+/// Library knows there, and one parameter control chosen by the parameter type (nothing,
+/// three switch buttons, a number field with a spinner or a slider, or a text field). Every
+/// change goes into the fragment at once or when its field loses the focus. Nothing here
+/// marks the Library modified.
+class CCommandPage : public CObjectPage {
+    Q_OBJECT
+public:
+    explicit CCommandPage(QWidget* parent = nullptr);
+    ~CCommandPage() override;
+
+    void LoadFromObject() override;
+    void SaveToObject() override;
+
+private:
+    CCmdFrag* Fragment() const;
+    /// The Library and the row of the Module that hold the fragment (null, -1: none).
+    CVantorDoc* Library(int& moduleRow) const;
+    void ApplyCommand(const QString& text);
+    void LayOut();
+    void CommitNumber();
+    void CommitText();
+    void SwitchClicked(int state);
+    void PlaceThumb();
+    void SliderValueChanged(int position);
+    void WriteSliderValue(bool endOfScroll);
+
+    QComboBox* m_commandBox;
+    CommandListModel* m_offered;
+    QLabel* m_paramLabel;
+    QLineEdit* m_number;
+    Spinner* m_spinner;
+    QSlider* m_slider;
+    QLineEdit* m_text;
+    QButtonGroup* m_switches;
+    QPushButton* m_on;
+    QPushButton* m_off;
+    QPushButton* m_third;
+    CommandOffers m_offers;
+    float m_sliderStep = 0;
+    bool m_sliderAction = false; // a user's slider action whose value change is under way
+};
+
+} // namespace vantor
