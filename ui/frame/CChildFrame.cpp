@@ -76,6 +76,9 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
 }
 
 CChildFrame::~CChildFrame() {
+    // The Property Window lets go of this Library's object while the object still lives.
+    if (m_frameActive)
+        SetCurrentObject(nullptr);
     for (CPaneView* pane : m_panes)
         disconnect(pane, nullptr, this, nullptr);
     if (m_owner)

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -204,8 +205,10 @@ CCommandPage::CCommandPage(QWidget* parent)
         WatchField(control);
 
     connect(m_commandBox->lineEdit(), &QLineEdit::textEdited, this, &CCommandPage::ApplyCommand);
-    connect(m_commandBox, &QComboBox::activated, this,
-            [this](int index) { ApplyCommand(m_commandBox->itemText(index)); });
+    connect(m_commandBox, &QComboBox::activated, this, [this](int index) {
+        if (!m_leavingBox)
+            ApplyCommand(m_commandBox->itemText(index));
+    });
     connect(m_switches, &QButtonGroup::idClicked, this, &CCommandPage::SwitchClicked);
     connect(m_slider, &QSlider::actionTriggered, this, [this] { m_sliderAction = true; });
     connect(m_slider, &QSlider::valueChanged, this, &CCommandPage::SliderValueChanged);
@@ -213,6 +216,23 @@ CCommandPage::CCommandPage(QWidget* parent)
 }
 
 CCommandPage::~CCommandPage() = default;
+
+// Leaving the box, or Enter in it, makes the box pick the entry that matches its text and
+// report it as chosen. That is no choice of the user's: applying it would reset the
+// parameter. Only entries chosen from the list, with the mouse or the arrow keys, count.
+bool CCommandPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_commandBox->lineEdit()) {
+        const bool leaving = event->type() == QEvent::FocusOut;
+        const bool enter = event->type() == QEvent::KeyPress &&
+                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        if (leaving || enter) {
+            m_leavingBox = true;
+            QTimer::singleShot(0, this, [this] { m_leavingBox = false; });
+        }
+    }
+    return CObjectPage::eventFilter(watched, event);
+}
 
 CCmdFrag* CCommandPage::Fragment() const {
     return dynamic_cast<CCmdFrag*>(Object());

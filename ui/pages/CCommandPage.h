@@ -44,6 +44,7 @@ private:
     void PlaceThumb();
     void SliderValueChanged(int position);
     void WriteSliderValue(bool endOfScroll);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QComboBox* m_commandBox;
     CommandListModel* m_offered;
@@ -59,6 +60,7 @@ private:
     CommandOffers m_offers;
     float m_sliderStep = 0;
     bool m_sliderAction = false; // a user's slider action whose value change is under way
+    bool m_leavingBox = false;   // the box's own matching as the user leaves it or hits Enter
 };
 
 } // namespace vantor

@@ -34,7 +34,6 @@ CObjectProp::CObjectProp(QWidget* parent)
     : QWidget(parent), m_iconLabel(new QLabel), m_caption(new QLabel), m_pageArea(new QFrame),
       m_noProperties(new QLabel(FromModelText(LoadString(IDS_NO_PROPERTIES)))) {
     setObjectName(QStringLiteral("objectProp"));
-    setFocusPolicy(Qt::StrongFocus);
     m_iconLabel->setObjectName(QStringLiteral("kindIcon"));
     m_iconLabel->setFixedSize(kIconSize, kIconSize);
     m_caption->setObjectName(QStringLiteral("kindCaption"));

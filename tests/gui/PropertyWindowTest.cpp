@@ -1,0 +1,199 @@
+// The Property Window: the kind of the current object, which page shows it, the order in
+// which pages save and load, renames from elsewhere, the focus, and the main window's keys
+// inside a page.
+#include "PageFixture.h"
+#include "model/CVAliasActSub.h"
+#include "ui/frame/CommandRouter.h"
+#include "ui/frame/CommandTarget.h"
+
+#include <QDockWidget>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <vector>
+
+namespace vantor::test {
+namespace {
+
+class PropertyWindowTest : public PageFixture {};
+
+TEST_F(PropertyWindowTest, EveryKindShowsItsIconCaptionAndPage) {
+    CVConfig& module = AddModule("Weapons");
+    CVCommand& definition = AddDef(module, "fire", ParamNone);
+    CVAlias& alias = AddAlias<CVAlias>(module, "reload");
+    CVAliasAct& action = AddAlias<CVAliasAct>(module, "zoom");
+    CVBind& bind = AddBind(module, 0);
+    CCmdFrag& fragment = AddStartup(module);
+    CScript& game = *Doc().NewGame();
+
+    struct Row {
+        ArchiveObject* object;
+        const char* caption;
+        int icon;
+        int page;
+    } const rows[] = {
+        {&module, "Module", 0, CObjectProp::ModulePage},
+        {module.GetList(TypeDefinitionList), "Definition List", 1, CObjectProp::kNoPage},
+        {module.GetList(TypeAliasList), "Alias List", 2, CObjectProp::kNoPage},
+        {module.GetList(TypeBindList), "Bind List", 3, CObjectProp::kNoPage},
+        {module.GetList(TypeStartupList), "Startup List", 4, CObjectProp::kNoPage},
+        {&definition, "Definition", 5, CObjectProp::DefinitionPage},
+        {&alias, "Alias", 6, CObjectProp::AliasPage},
+        {&action, "Action Alias", 7, CObjectProp::AliasPage},
+        {action.GetHalf(true), "Action Alias (+)", 8, CObjectProp::kNoPage},
+        {action.GetHalf(false), "Action Alias (-)", 9, CObjectProp::kNoPage},
+        {&bind, "Bind", 10, CObjectProp::BindPage},
+        {&fragment, "Command", 11, CObjectProp::CommandPage},
+        {&game, "Game", 12, CObjectProp::GamePage},
+        {nullptr, "No selection", -1, CObjectProp::kNoPage},
+    };
+    auto* noProperties = Find<QLabel>("noProperties");
+    for (const Row& row : rows) {
+        Show(row.object);
+        EXPECT_EQ(Prop().Caption(), QLatin1String(row.caption));
+        EXPECT_EQ(Prop().IconIndex(), row.icon) << row.caption;
+        EXPECT_EQ(Prop().VisiblePageIndex(), row.page) << row.caption;
+        EXPECT_EQ(noProperties->text(), QStringLiteral("No properties available"));
+        EXPECT_EQ(noProperties->isVisible(), row.page == CObjectProp::kNoPage) << row.caption;
+        // At most one page is shown, and it is attached to the shown object.
+        int shown = 0;
+        for (int i = 0; i < CObjectProp::kPageCount; ++i) {
+            shown += Prop().Page(i)->isVisible() ? 1 : 0;
+            EXPECT_EQ(Prop().Page(i)->Object(), i == row.page ? row.object : nullptr);
+        }
+        EXPECT_EQ(shown, row.page == CObjectProp::kNoPage ? 0 : 1) << row.caption;
+    }
+    // Every page fits the one page area.
+    const QSize area = Find("pageArea")->contentsRect().size();
+    for (int i = 0; i < CObjectProp::kPageCount; ++i) {
+        EXPECT_EQ(Prop().Page(i)->size(), area);
+        EXPECT_TRUE(area.expandedTo(Prop().Page(i)->minimumSizeHint()) == area) << i;
+    }
+}
+
+TEST_F(PropertyWindowTest, TheLeftPageSavesIntoItsOwnObject) {
+    CVConfig& module = AddModule("Moves");
+    CVAlias& alias = AddAlias<CVAlias>(module, "first");
+    CVAliasAct& action = AddAlias<CVAliasAct>(module, "second");
+    Show(&alias);
+    auto* name = Find<QLineEdit>("aliasName");
+    auto* description = Find<QPlainTextEdit>("aliasDescription");
+    Type(name, QStringLiteral("renamed"));
+    description->setFocus();
+    QTest::keyClicks(description, QStringLiteral("pending"));
+
+    // The same page stays; the first Alias gets both pending edits before the second loads.
+    Show(&action);
+    EXPECT_EQ(Prop().VisiblePageIndex(), CObjectProp::AliasPage);
+    EXPECT_EQ(alias.GetName(), "renamed");
+    EXPECT_EQ(alias.GetDescription(), "pending");
+    EXPECT_EQ(action.GetName(), "second");
+    EXPECT_EQ(action.GetDescription(), "");
+    EXPECT_EQ(name->text(), QStringLiteral("second"));
+    EXPECT_EQ(description->toPlainText(), QString());
+
+    // Leaving for an object without a page, or for none, saves as well.
+    QTest::keyClicks(description, QStringLiteral("kept"));
+    Show(module.GetList(TypeAliasList));
+    EXPECT_EQ(action.GetDescription(), "kept");
+    EXPECT_TRUE(messages.calls.isEmpty()) << messages.calls.join('\n').toStdString();
+}
+
+TEST_F(PropertyWindowTest, ShowingTheSameObjectAgainSavesAndReloads) {
+    CVConfig& module = AddModule("Moves");
+    CVCommand& definition = AddDef(module, "jump", ParamNone);
+    Show(&definition);
+    auto* description = Find<QPlainTextEdit>("definitionDescription");
+    description->setFocus();
+    QTest::keyClicks(description, QStringLiteral("leaps"));
+    // Changed elsewhere: the page does not know until it is loaded again.
+    definition.SetDefParamType(ParamInteger);
+    EXPECT_FALSE(Find<QLineEdit>("rangeMin")->isEnabled());
+
+    Show(&definition);
+    EXPECT_EQ(definition.GetDescription(), "leaps");
+    EXPECT_TRUE(Find<QAbstractButton>("type4")->isChecked());
+    EXPECT_TRUE(Find<QLineEdit>("rangeMin")->isEnabled());
+}
+
+TEST_F(PropertyWindowTest, AGameRenamedElsewhereShowsItsNewName) {
+    CScript& game = *Doc().NewGame();
+    ASSERT_EQ(game.SetGameName("Old", false), 0);
+    Show(&game);
+    auto* name = Find<QLineEdit>("gameName");
+    EXPECT_EQ(name->text(), QStringLiteral("Old"));
+    // As the Game Pane does after an in-place rename.
+    ASSERT_EQ(game.SetGameName("Quake \xC9", true), 0);
+    Active()->ObjectChanged(game);
+    EXPECT_EQ(name->text(), QStringLiteral("Quake \u00C9"));
+    // Another object's rename leaves the page alone.
+    CScript& other = *Doc().NewGame();
+    Active()->ObjectChanged(other);
+    EXPECT_EQ(name->text(), QStringLiteral("Quake \u00C9"));
+}
+
+TEST_F(PropertyWindowTest, F7GivesTheFocusToThePageAndF9StillReachesTheGamePane) {
+    CVConfig& module = AddModule("Moves");
+    CCmdFrag& fragment = AddStartup(module);
+    Show(&fragment);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F7);
+    QWidget* commandBox = Find("commandBox");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return commandBox->hasFocus(); }, 2000));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
+    QWidget* gameList = Active()->Pane(CChildFrame::GamePane)->View();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gameList->hasFocus(); }, 2000));
+}
+
+// Takes the edit commands at the end of the command chain and records which ran.
+struct EditCommands : CommandTarget {
+    bool Handles(CommandId id) const override {
+        return id == CommandId::EditDelete || id == CommandId::EditCopy ||
+               id == CommandId::EditCut || id == CommandId::EditPaste ||
+               id == CommandId::EditSelectAll;
+    }
+    void Execute(CommandId id) override { ran.push_back(id); }
+    std::vector<CommandId> ran;
+};
+
+TEST_F(PropertyWindowTest, TheMainWindowsKeysRunItsCommandsInsideAField) {
+    CVConfig& module = AddModule("Moves");
+    CVAlias& alias = AddAlias<CVAlias>(module, "strafe");
+    EditCommands edit;
+    Frame()->Router().AppendTarget(&edit);
+    Show(&alias);
+    auto* name = Find<QLineEdit>("aliasName");
+    name->setFocus();
+    name->setCursorPosition(0);
+    Frame()->Router().UpdateActions();
+
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        CommandId id;
+    } keys[] = {
+        {Qt::Key_Delete, Qt::NoModifier, CommandId::EditDelete},
+        {Qt::Key_C, Qt::ControlModifier, CommandId::EditCopy},
+        {Qt::Key_X, Qt::ControlModifier, CommandId::EditCut},
+        {Qt::Key_V, Qt::ControlModifier, CommandId::EditPaste},
+        {Qt::Key_A, Qt::ControlModifier, CommandId::EditSelectAll},
+    };
+    for (const auto& key : keys) {
+        edit.ran.clear();
+        QTest::keyClick(name, key.key, key.modifiers);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit.ran, std::vector<CommandId>{key.id}) << static_cast<int>(key.id);
+        EXPECT_EQ(name->text(), QStringLiteral("strafe"));
+    }
+    // Enter and Escape close nothing and lose nothing.
+    QTest::keyClicks(name, QStringLiteral("X"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QTest::keyClick(name, Qt::Key_Escape);
+    EXPECT_TRUE(Prop().Page(CObjectProp::AliasPage)->isVisible());
+    EXPECT_EQ(name->text(), QStringLiteral("Xstrafe"));
+    EXPECT_TRUE(name->hasFocus());
+    Frame()->Router().RemoveTarget(&edit);
+}
+
+} // namespace
+} // namespace vantor::test
