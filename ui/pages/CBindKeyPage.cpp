@@ -19,7 +19,6 @@ CBindKeyPage::CBindKeyPage(QWidget* parent) : CObjectPage(parent), m_keys(new QL
     m_keys->setFlow(QListView::TopToBottom);
     m_keys->setWrapping(true);
     m_keys->setResizeMode(QListView::Adjust);
-    m_keys->setUniformItemSizes(true);
     m_keys->setSelectionMode(QAbstractItemView::SingleSelection);
     m_keys->setIconSize(QSize(16, 15));
 
@@ -36,7 +35,7 @@ CBindKeyPage::CBindKeyPage(QWidget* parent) : CObjectPage(parent), m_keys(new QL
     }
     // Room for a few columns of key names, the list fills the page.
     const int charWidth = m_keys->fontMetrics().averageCharWidth();
-    m_keys->setMinimumSize(charWidth * 36, m_keys->fontMetrics().lineSpacing() * 8);
+    m_keys->setMinimumSize(charWidth * 30, m_keys->fontMetrics().lineSpacing() * 8);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -75,14 +75,17 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
+        // Two half-height buttons beside the field, as tall as the field together.
+        const int height = field->sizeHint().height();
+        setFixedHeight(height);
         for (bool up : {true, false}) {
             auto* button = new QToolButton;
             button->setObjectName(up ? QStringLiteral("spinUp") : QStringLiteral("spinDown"));
             button->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
             button->setFocusPolicy(Qt::NoFocus);
             button->setAutoRepeat(true);
-            button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-            button->setFixedWidth(field->fontMetrics().averageCharWidth() * 2 + 4);
+            button->setFixedSize(field->fontMetrics().averageCharWidth() * 2 + 6,
+                                 up ? height / 2 : height - height / 2);
             connect(button, &QToolButton::clicked, this, [this, up] { Step(up ? 1 : -1); });
             layout->addWidget(button);
         }
@@ -150,7 +153,7 @@ CCommandPage::CCommandPage(QWidget* parent)
     m_commandBox->setCompleter(nullptr);
     m_commandBox->setModel(m_offered);
     m_commandBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_commandBox->setMinimumContentsLength(20);
+    m_commandBox->setMinimumContentsLength(16);
     m_commandBox->lineEdit()->setMaxLength(kMaxCommand);
     if (auto* list = qobject_cast<QListView*>(m_commandBox->view()))
         list->setUniformItemSizes(true); // the list may hold very many names
@@ -162,8 +165,9 @@ CCommandPage::CCommandPage(QWidget* parent)
     m_slider->setTickPosition(QSlider::TicksAbove);
     m_slider->setPageStep(10);
     const int charWidth = fontMetrics().averageCharWidth();
-    m_number->setFixedWidth(charWidth * 10);
-    m_slider->setMinimumWidth(charWidth * 24);
+    m_number->setFixedWidth(
+        m_number->fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + charWidth * 2);
+    m_slider->setMinimumWidth(charWidth * 18);
 
     int state = CCmdFrag::StateOn;
     for (QPushButton* button : {m_on, m_off, m_third}) {

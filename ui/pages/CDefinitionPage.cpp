@@ -36,7 +36,7 @@ CDefinitionPage::CDefinitionPage(QWidget* parent)
     setObjectName(QStringLiteral("definitionPage"));
     m_useSlider->setObjectName(QStringLiteral("useSlider"));
 
-    // The seven types in three rows, the slider switch after User.
+    // The seven types in two columns, in their order, the slider switch after User.
     static const char* const kCaptions[] = {
         "N&one", "&Action (+/-)", "&Toggle (0,1)", "&Integer", "&Real Number", "&String", "&User"};
     auto* group = new QGroupBox(tr("Parameters"));
@@ -46,29 +46,28 @@ CDefinitionPage::CDefinitionPage(QWidget* parent)
         button->setObjectName(QStringLiteral("type%1").arg(i + 1));
         m_typeButtons[static_cast<std::size_t>(i)] = button;
         m_types->addButton(button, i + 1);
-        grid->addWidget(button, i / 3, i % 3);
+        grid->addWidget(button, i / 2, i % 2);
     }
-    grid->addWidget(m_useSlider, 2, 1, 1, 2);
+    grid->addWidget(m_useSlider, 3, 1);
 
-    const int numberWidth = m_min->fontMetrics().averageCharWidth() * 12;
-    m_min->setMaximumWidth(numberWidth);
-    m_max->setMaximumWidth(numberWidth);
-    auto* range = new QHBoxLayout;
-    range->addWidget(Buddy(tr("&Min:"), m_min));
-    range->addWidget(m_min);
-    range->addStretch(1);
-    range->addWidget(Buddy(tr("Ma&x:"), m_max));
-    range->addWidget(m_max);
+    // Wide enough for a real bound as a load shows it.
+    const int numberWidth = m_min->fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) +
+                            m_min->fontMetrics().averageCharWidth() * 2;
+    m_min->setFixedWidth(numberWidth);
+    m_max->setFixedWidth(numberWidth);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(Buddy(tr("&Name:"), m_name), 0, 0);
     layout->addWidget(m_name, 0, 1);
     layout->addWidget(group, 1, 0, 1, 2);
-    layout->addLayout(range, 2, 0, 1, 2);
-    layout->addWidget(Buddy(tr("&Desc.:"), m_description), 3, 0, Qt::AlignTop);
-    layout->addWidget(m_description, 3, 1);
-    layout->setRowStretch(4, 1);
+    layout->addWidget(Buddy(tr("&Min:"), m_min), 2, 0);
+    layout->addWidget(m_min, 2, 1, Qt::AlignLeft);
+    layout->addWidget(Buddy(tr("Ma&x:"), m_max), 3, 0);
+    layout->addWidget(m_max, 3, 1, Qt::AlignLeft);
+    layout->addWidget(Buddy(tr("&Desc.:"), m_description), 4, 0, Qt::AlignTop);
+    layout->addWidget(m_description, 4, 1);
+    layout->setRowStretch(5, 1);
 
     setFocusProxy(m_name);
     WatchField(m_name, [this] { CommitName(); });

@@ -61,6 +61,7 @@ CScript* CGamePage::Game() const {
 void CGamePage::LoadFromObject() {
     if (CScript* game = Game()) {
         m_scriptFile->setText(FromModelText(game->GetScriptFile()));
+        m_scriptFile->setCursorPosition(0); // the start of a long path says most
         m_name->setText(FromModelText(game->GetGameName()));
         m_saveWithLibrary->setChecked(game->GetSaveWithLibrary());
     }

@@ -58,7 +58,7 @@ CObjectProp::CObjectProp(QWidget* parent)
     for (CObjectPage* page : m_pages) {
         page->setParent(m_pageArea);
         page->hide();
-        largest = largest.expandedTo(page->sizeHint()).expandedTo(page->minimumSizeHint());
+        largest = largest.expandedTo(page->minimumSizeHint());
     }
     const int frame = m_pageArea->frameWidth();
     const QRect inner(QPoint(frame, frame), largest);

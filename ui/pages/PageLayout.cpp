@@ -1,10 +1,16 @@
 #include "ui/pages/PageLayout.h"
 
+#include <QVBoxLayout>
+
 namespace vantor {
 
 QFormLayout* NewForm(QWidget* page) {
-    auto* form = new QFormLayout(page);
-    form->setContentsMargins(4, 4, 4, 4);
+    // The rows stay at the top of the page area, however tall the area is.
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(4, 4, 4, 4);
+    auto* form = new QFormLayout;
+    outer->addLayout(form);
+    outer->addStretch(1);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return form;

@@ -5,7 +5,8 @@
 
 namespace vantor {
 
-/// A form layout on `page` with the pages' common margins: labels beside their fields.
+/// A form layout at the top of `page` with the pages' common margins: labels beside their
+/// fields.
 QFormLayout* NewForm(QWidget* page);
 /// A line edit named `name`; `maxLength` 0 leaves Qt's own limit.
 QLineEdit* NewLineEdit(const char* name, int maxLength = 0);
