@@ -85,6 +85,7 @@ TEST_F(ObjectPagesTest, DefinitionBoundsCommitRefuseAndRefill) {
         definition.SetRealMin(0.5f);
         definition.SetRealMax(2);
         Show(&definition);
+        Doc().SetModified(false);
         auto* field = Find<QLineEdit>(c.minimum ? "rangeMin" : "rangeMax");
         Type(field, QString::fromLatin1(c.typed));
         LeaveField();
@@ -97,6 +98,7 @@ TEST_F(ObjectPagesTest, DefinitionBoundsCommitRefuseAndRefill) {
         EXPECT_EQ(TakeMessages(),
                   c.refused ? QStringList("Warning: Illegal range value.") : QStringList())
             << what;
+        EXPECT_FALSE(Doc().IsModified()) << what;
     }
 }
 
