@@ -257,18 +257,25 @@ void CCommandPage::LoadFromObject() {
     CCmdFrag* fragment = Fragment();
     if (!fragment)
         return;
-    std::vector<std::string> names;
     int moduleRow = -1;
-    if (CVantorDoc* library = Library(moduleRow)) {
-        m_offers.Update(*library);
-        const std::vector<const CVCommand*> offered = m_offers.Offered(moduleRow);
-        names.reserve(offered.size());
-        for (const CVCommand* command : offered)
-            names.push_back(command->GetName());
-    } else {
-        m_offers.Clear();
+    CVantorDoc* library = Library(moduleRow);
+    // The list is made again only when the Library changed or the fragment is in another
+    // Module than the one the list was made for.
+    const ListKey key{library, library ? library->GetRevision() : 0, moduleRow};
+    if (!(key == m_listKey)) {
+        std::vector<std::string> names;
+        if (library) {
+            m_offers.Update(*library);
+            const std::vector<const CVCommand*> offered = m_offers.Offered(moduleRow);
+            names.reserve(offered.size());
+            for (const CVCommand* command : offered)
+                names.push_back(command->GetName());
+        } else {
+            m_offers.Clear();
+        }
+        m_offered->SetNames(std::move(names));
+        m_listKey = key;
     }
-    m_offered->SetNames(std::move(names));
     // Showing the fragment's name is not an edit: nothing is applied.
     m_commandBox->setCurrentIndex(-1);
     m_commandBox->setEditText(FromModelText(fragment->GetCommand()));
@@ -276,9 +283,8 @@ void CCommandPage::LoadFromObject() {
 }
 
 void CCommandPage::SaveToObject() {
-    // The list holds names only while a fragment is shown.
-    m_offered->SetNames({});
-    m_offers.Clear();
+    // The index and the list stay for the next fragment: both are checked against the
+    // Library's revision before they are used again.
     CommitNumber();
     CommitText();
 }

@@ -3,6 +3,8 @@
 #include "document/CommandOffers.h"
 #include "ui/pages/CObjectPage.h"
 
+#include <cstdint>
+
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -57,7 +59,15 @@ private:
     QPushButton* m_on;
     QPushButton* m_off;
     QPushButton* m_third;
+    struct ListKey {
+        const CVantorDoc* library = nullptr;
+        std::uint64_t revision = 0;
+        int moduleRow = -1;
+        bool operator==(const ListKey&) const = default;
+    };
+
     CommandOffers m_offers;
+    ListKey m_listKey; // what the list in the command box was made for
     float m_sliderStep = 0;
     bool m_sliderAction = false; // a user's slider action whose value change is under way
     bool m_leavingBox = false;   // the box's own matching as the user leaves it or hits Enter
