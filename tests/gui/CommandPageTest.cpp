@@ -37,7 +37,7 @@ TEST_F(CommandPageTest, OffersTheModulesUpToItsOwnTheLastOneWinning) {
     CVConfig& second = AddModule("Two");
     CVConfig& third = AddModule("Three");
     AddDef(first, "Fire", ParamNone);
-    AddDef(first, "jump", ParamNone);
+    CVCommand& jump = AddDef(first, "jump", ParamNone);
     AddAlias<CVAlias>(second, "bark");
     AddDef(third, "FIRE", ParamAction);
     AddDef(third, "Unset", ParamUnset);
@@ -52,6 +52,11 @@ TEST_F(CommandPageTest, OffersTheModulesUpToItsOwnTheLastOneWinning) {
     // Showing the fragment's name applies nothing.
     EXPECT_EQ(Box()->currentText(), QString());
     EXPECT_EQ(Box()->lineEdit()->maxLength(), 40);
+
+    // A change of the Library shows in the list of the next fragment of the same Module.
+    ASSERT_EQ(jump.Rename("leap"), 0);
+    Show(&AddStartup(third));
+    EXPECT_EQ(Offered(), QStringList({"bark", "Crouch", "FIRE", "leap"}));
 }
 
 TEST_F(CommandPageTest, TypingAppliesEachPrefixUntilTheWholeNameMatches) {
