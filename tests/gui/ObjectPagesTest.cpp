@@ -100,6 +100,21 @@ TEST_F(ObjectPagesTest, DefinitionBoundsCommitRefuseAndRefill) {
             << what;
         EXPECT_FALSE(Doc().IsModified()) << what;
     }
+
+    // A bound shown rounded is not stored rounded when its field is merely passed through,
+    // nor after a refused entry was refilled.
+    CVCommand& precise = AddDef(module, "precise", ParamReal);
+    precise.SetRealMin(0.123456789f);
+    Show(&precise);
+    auto* min = Find<QLineEdit>("rangeMin");
+    min->setFocus();
+    LeaveField();
+    Type(min, QStringLiteral("abc"));
+    LeaveField();
+    EXPECT_EQ(min->text(), QStringLiteral("0.12"));
+    Show(module.GetList(TypeDefinitionList));
+    EXPECT_EQ(precise.GetRealMin(), 0.123456789f);
+    TakeMessages();
 }
 
 TEST_F(ObjectPagesTest, RenamesTakeTheirLimitsAndRefuseWithTheirMessages) {
@@ -157,6 +172,21 @@ TEST_F(ObjectPagesTest, RenamesTakeTheirLimitsAndRefuseWithTheirMessages) {
     LeaveField();
     EXPECT_EQ(module.GetAuthor(), "Ann");
     EXPECT_FALSE(Doc().IsModified());
+
+    // Names longer than a field takes, as files may hold them, survive being looked at.
+    const std::string longName(45, 'n');
+    ASSERT_EQ(module.Rename(longName), 0);
+    CScript& game = *Doc().NewGame();
+    ASSERT_EQ(game.SetGameName(longName, false), 0);
+    for (ArchiveObject* object :
+         {static_cast<ArchiveObject*>(&module), static_cast<ArchiveObject*>(&game)}) {
+        Show(object);
+        Prop().setFocus();
+        LeaveField();
+    }
+    Show(nullptr);
+    EXPECT_EQ(module.GetName(), longName);
+    EXPECT_EQ(game.GetGameName(), longName);
 }
 
 TEST_F(ObjectPagesTest, GamePageCommitsNameFileAndSwitch) {

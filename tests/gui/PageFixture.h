@@ -110,8 +110,11 @@ protected:
     /// Replaces a field's text by typing, as the user does.
     static void Type(QWidget* field, const QString& text) {
         field->setFocus(Qt::MouseFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(field))
-            edit->clear();
+        if (auto* edit = qobject_cast<QLineEdit*>(field); edit && !edit->text().isEmpty()) {
+            QTest::keyClick(field, Qt::Key_End);
+            QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+            QTest::keyClick(field, Qt::Key_Backspace);
+        }
         QTest::keyClicks(field, text);
     }
     /// Moves the keyboard focus out of the Property Window, which commits the field that had

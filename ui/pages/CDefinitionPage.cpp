@@ -130,9 +130,10 @@ void CDefinitionPage::RefreshFromObject() {
 
 void CDefinitionPage::CommitName() {
     CVCommand* definition = Definition();
-    if (!definition)
+    // A longer name from a file is not cut to the field's 39 characters unless edited; an
+    // unchanged name is not renamed again, which would mark the Library modified.
+    if (!definition || !TakeEdit(m_name))
         return;
-    // An unchanged name is not renamed again: that would mark the Library modified.
     const std::string name = ToModelText(m_name->text().left(kMaxName));
     if (name == definition->GetName())
         return;
@@ -158,6 +159,10 @@ void CDefinitionPage::CommitBound(bool minimum) {
     if (!definition)
         return;
     QLineEdit* field = minimum ? m_min : m_max;
+    // Only what the user typed is stored: the text a load or a refill put there is a rounded
+    // picture of the bound, and storing it would change the bound.
+    if (!TakeEdit(field))
+        return;
     const std::string text = ToModelText(field->text());
     switch (definition->GetDefParamType()) {
     case ParamInteger: {

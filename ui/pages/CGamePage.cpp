@@ -79,7 +79,8 @@ void CGamePage::RefreshFromObject() {
 
 void CGamePage::CommitName() {
     CScript* game = Game();
-    if (!game)
+    // A name or path longer than the field takes is not cut unless the user edited it.
+    if (!game || !TakeEdit(m_name))
         return;
     const std::string name = ToModelText(m_name->text().left(kMaxName));
     if (name == game->GetGameName())
@@ -92,7 +93,7 @@ void CGamePage::CommitName() {
 
 void CGamePage::CommitScriptFile() {
     CScript* game = Game();
-    if (!game)
+    if (!game || !TakeEdit(m_scriptFile))
         return;
     const std::string path = ToModelText(m_scriptFile->text().left(kMaxPath));
     if (path != game->GetScriptFile())

@@ -47,7 +47,8 @@ void CModulePage::RefreshFromObject() {
 
 void CModulePage::CommitName() {
     CVConfig* module = Module();
-    if (!module)
+    // A name or author longer than the field's 40 characters is not cut unless edited.
+    if (!module || !TakeEdit(m_name))
         return;
     const std::string name = ToModelText(m_name->text());
     if (name == module->GetName())
@@ -59,7 +60,8 @@ void CModulePage::CommitName() {
 }
 
 void CModulePage::CommitAuthor() {
-    if (CVConfig* module = Module())
+    CVConfig* module = Module();
+    if (module && TakeEdit(m_author))
         module->SetAuthor(ToModelText(m_author->text()));
 }
 

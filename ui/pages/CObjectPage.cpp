@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 
 #include <algorithm>
@@ -74,6 +75,13 @@ void CObjectPage::DetachObject(ArchiveObject* object) {
     if (m_object)
         SaveToObject();
     m_object = nullptr;
+}
+
+bool CObjectPage::TakeEdit(QLineEdit* field) {
+    if (!field->isModified())
+        return false;
+    field->setModified(false);
+    return true;
 }
 
 void CObjectPage::WatchField(QWidget* field, std::function<void()> commit) {

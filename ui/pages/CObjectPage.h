@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+class QLineEdit;
+
 namespace vantor {
 
 class ArchiveObject;
@@ -50,6 +52,10 @@ protected:
     /// Makes `field` commit through `commit` when it loses the keyboard focus, and lets the
     /// main window's shortcut keys through it.
     void WatchField(QWidget* field, std::function<void()> commit = {});
+    /// Whether the user edited the field since the program last set its text; clears that.
+    /// A field cut to its length limit, or showing a rounded value, must not be stored back
+    /// merely because it was passed through.
+    static bool TakeEdit(QLineEdit* field);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
