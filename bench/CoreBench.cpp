@@ -11,14 +11,17 @@
 // Library file atomically, fsync included; floor: the same bytes through the same atomic
 // file), WriteScripts (every Game's script file, written afresh; floor: the same bytes to
 // the same files with stdio; walk_ms: visiting every object the scripts are made of), Rematch
-// (every command of every Module; floor: visiting each command and upper-casing its name), and the
-// key table lookups (floor: touching the same names). The files go to a fresh folder under $TMPDIR,
+// (every command of every Module; floor: visiting each command and upper-casing its name), the
+// key table lookups (floor: touching the same names), and the commands offered to a fragment
+// (CommandOffersIndex: building the index; CommandOffersTyping: a lookup per keystroke, with
+// load_ms for the list of a fragment's page). The files go to a fresh folder under $TMPDIR,
 // removed at the end.
 
 #include "../tests/core/CountingHeap.h"
 #include "document/AtomicFile.h"
 #include "document/CScriptOutput.h"
 #include "document/CVantorDoc.h"
+#include "document/CommandOffers.h"
 #include "model/CCmdFrag.h"
 #include "model/CKeyTable.h"
 #include "model/CScript.h"
@@ -387,6 +390,77 @@ void KeyLookups(benchmark::State& state) {
     state.counters["floor_ns_per_name"] = floor * 1e9 / static_cast<double>(names.size() * kRounds);
 }
 
+// The commands offered to a fragment: building the index after a change of the Library
+// (floor: visiting every Definition and Alias and upper-casing its name), then what the
+// command page pays on loading a fragment (the sorted names offered in the last Module) and
+// per keystroke (one lookup for each prefix of a name as it is typed).
+void CommandOffersIndex(benchmark::State& state) {
+    Fixture& fx = Get();
+    std::unique_ptr<CommandOffers> offers;
+    std::size_t visited = 0;
+    Run(
+        state, 0, [&] { offers = std::make_unique<CommandOffers>(); },
+        [&] {
+            visited = 0;
+            std::string key;
+            for (int m = 0; m < fx.doc->GetModuleCount(); ++m) {
+                for (int list : {TypeDefinitionList, TypeAliasList}) {
+                    const CVObList& objects = *fx.doc->GetModule(m)->GetList(list);
+                    for (int i = 0; i < objects.GetChildCount(); ++i) {
+                        key = objects.GetChild(i)->GetName();
+                        for (char& c : key)
+                            if (c >= 'a' && c <= 'z')
+                                c = static_cast<char>(c - 'a' + 'A');
+                        benchmark::DoNotOptimize(key.data());
+                        ++visited;
+                    }
+                }
+            }
+        },
+        [&] { offers->Update(*fx.doc); });
+    state.counters["offered_objects"] = static_cast<double>(visited);
+}
+
+void CommandOffersTyping(benchmark::State& state) {
+    Fixture& fx = Get();
+    CommandOffers offers;
+    offers.Update(*fx.doc);
+    const int last = fx.doc->GetModuleCount() - 1;
+    // A name of the last Module, and one every Module defines.
+    const std::string names[] = {"alias" + std::to_string(last) + "_42", "def42"};
+    const Sample load = Measure([&] { benchmark::DoNotOptimize(offers.Offered(last).size()); });
+    std::size_t keystrokes = 0;
+    std::size_t found = 0;
+    const auto [work, floor] = Run(
+        state, 0, NoPrepare,
+        [&] {
+            std::string typed;
+            for (const std::string& name : names)
+                for (char c : name) {
+                    typed.push_back(c);
+                    benchmark::DoNotOptimize(typed.data());
+                }
+        },
+        [&] {
+            keystrokes = 0;
+            found = 0;
+            for (const std::string& name : names) {
+                std::string typed;
+                for (char c : name) {
+                    typed.push_back(c);
+                    offers.Update(*fx.doc); // nothing changed: no rebuild
+                    found += offers.Find(typed, last) != nullptr;
+                    ++keystrokes;
+                }
+            }
+        });
+    state.counters["keystrokes"] = static_cast<double>(keystrokes);
+    state.counters["matches"] = static_cast<double>(found);
+    state.counters["us_per_keystroke"] = work * 1e6 / static_cast<double>(keystrokes);
+    state.counters["load_ms"] = load.seconds * 1e3;
+    static_cast<void>(floor);
+}
+
 } // namespace
 
 BENCHMARK(Open)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -394,6 +468,8 @@ BENCHMARK(Save)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(WriteScripts)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(Rematch)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(KeyLookups)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(20);
+BENCHMARK(CommandOffersIndex)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(CommandOffersTyping)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(20);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

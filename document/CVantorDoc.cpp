@@ -79,7 +79,9 @@ std::string FileErrorText(int error, const std::string& path) {
 
 } // namespace
 
-CVantorDoc::CVantorDoc() = default;
+CVantorDoc::CVantorDoc() {
+    Revise();
+}
 
 CVantorDoc::~CVantorDoc() {
     m_observer = nullptr;
@@ -134,6 +136,7 @@ int CVantorDoc::InsertModuleAt(std::size_t row, std::unique_ptr<CVConfig> module
     module->SetLibrary(this);
     m_modules.insert(m_modules.begin() + r, std::move(module));
     RenumberModules(row);
+    Revise();
     if (m_observer)
         m_observer->ModulesInserted(r, 1);
     return r;
@@ -148,6 +151,7 @@ std::unique_ptr<CVConfig> CVantorDoc::TakeModule(std::size_t row) {
     RenumberModules(row);
     taken->SetPosition(-1);
     taken->SetLibrary(nullptr);
+    Revise();
     if (m_observer)
         m_observer->ModulesRemoved(r, 1);
     return taken;
@@ -335,6 +339,13 @@ CScript* CVantorDoc::NewGame() {
     return added;
 }
 
+// One counter for the whole process: a revision is never reused, not even by a document
+// created later at the same address.
+void CVantorDoc::Revise() {
+    static std::uint64_t s_lastRevision = 0;
+    m_revision = ++s_lastRevision;
+}
+
 void CVantorDoc::DeleteContents() {
     if (m_observer)
         m_observer->ContentsAboutToBeDestroyed();
@@ -345,6 +356,7 @@ void CVantorDoc::DeleteContents() {
 
 void CVantorDoc::DestroyContents() {
     m_currentGame = nullptr;
+    Revise();
     // Modules first, then Games, each list from its head; cleared in one step at the end.
     for (auto& module : m_modules) {
         module->SetLibrary(nullptr);
@@ -470,6 +482,7 @@ void CVantorDoc::ChildrenAboutToBeInserted(CMTObj& parent, int row, int count) {
 }
 
 void CVantorDoc::ChildrenInserted(CMTObj& parent, int row, int count) {
+    Revise();
     if (m_observer)
         m_observer->ChildrenInserted(parent, row, count);
 }
@@ -480,6 +493,7 @@ void CVantorDoc::ChildrenAboutToBeRemoved(CMTObj& parent, int row, int count) {
 }
 
 void CVantorDoc::ChildrenRemoved(CMTObj& parent, int row, int count) {
+    Revise();
     if (m_observer)
         m_observer->ChildrenRemoved(parent, row, count);
 }
@@ -505,6 +519,7 @@ void CVantorDoc::CommandsRemoved(CMTObj& owner, int row, int count) {
 }
 
 void CVantorDoc::NodeChanged(CMTObj& node, unsigned what) {
+    Revise();
     if (m_observer)
         m_observer->NodeChanged(node, what);
 }

@@ -84,6 +84,11 @@ public:
     void SetPathName(std::string path) { m_pathName = std::move(path); }
 
     bool IsModified() const { return m_modified; }
+
+    /// A number that changes whenever a Module, or an object in one, is added, removed,
+    /// renamed or changes its type or image. Never the same for two states of any documents
+    /// of the process, so a cache keyed by document and revision cannot be fooled.
+    std::uint64_t GetRevision() const { return m_revision; }
     /// Sets the flag; the observer hears of it only when it changes.
     void SetModified(bool modified);
 
@@ -228,6 +233,7 @@ private:
     void RenumberModules(std::size_t from);
     void RenumberGames(std::size_t from);
     void DestroyContents();
+    void Revise();
 
     DocumentObserver* m_observer = nullptr;
     ModuleView* m_moduleView = nullptr;
@@ -243,6 +249,7 @@ private:
     std::int32_t m_modulePaneWidth = 0;
     std::string m_pathName;
     bool m_modified = false;
+    std::uint64_t m_revision = 0;
 };
 
 } // namespace vantor

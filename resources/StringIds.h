@@ -120,6 +120,23 @@ enum StringId : int {
     IDS_APP_TITLE = 57344,           ///< "Vantor"
     IDS_IDLE_MESSAGE = 57345,        ///< "Ready"
 
+    // The Property Window: the text of an empty page area and the captions of object kinds.
+    IDS_NO_PROPERTIES = 232, ///< "No properties available"
+    IDS_KIND_NONE = 233,     ///< "No selection"
+    IDS_KIND_GAME = 234,
+    IDS_KIND_MODULE = 235,
+    IDS_KIND_DEFINITION_LIST = 236,
+    IDS_KIND_ALIAS_LIST = 237,
+    IDS_KIND_BIND_LIST = 238,
+    IDS_KIND_STARTUP_LIST = 239,
+    IDS_KIND_DEFINITION = 240,
+    IDS_KIND_ALIAS = 241,
+    IDS_KIND_ACTION_ALIAS = 242,
+    IDS_KIND_COMMAND = 243,
+    IDS_KIND_ACTION_PLUS = 244,
+    IDS_KIND_ACTION_MINUS = 245,
+    IDS_KIND_BIND = 246,
+
     // Files dropped on the main window: the ";"-separated extension lists and the refusals.
     IDS_MODULE_EXTENSIONS = 215,  ///< ".VTM"
     IDS_LIBRARY_EXTENSIONS = 216, ///< ".VTL"

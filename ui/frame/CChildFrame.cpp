@@ -83,6 +83,9 @@ CChildFrame::CChildFrame(std::unique_ptr<CVantorDoc> document, const QString& un
 
 CChildFrame::~CChildFrame() {
     m_observers.Remove(*m_bindWatch);
+    // The Property Window lets go of this Library's object while the object still lives.
+    if (m_frameActive)
+        SetCurrentObject(nullptr);
     for (CPaneView* pane : m_panes)
         disconnect(pane, nullptr, this, nullptr);
     m_document->SetModuleView(nullptr);

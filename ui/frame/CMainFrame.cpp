@@ -1,14 +1,19 @@
 #include "ui/frame/CMainFrame.h"
 
 #include "app/AppSettings.h"
+#include "document/CVantorDoc.h"
+#include "model/CScript.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
+#include "ui/frame/CChildFrame.h"
 #include "ui/frame/CommandRouter.h"
 #include "ui/frame/CommandTarget.h"
 #include "ui/frame/FrameCommands.h"
+#include "ui/frame/LibraryCommands.h"
 #include "ui/frame/LockIndicators.h"
 #include "ui/frame/MainMenus.h"
 #include "ui/keyboard/CKeyboardBar.h"
+#include "ui/pages/CObjectProp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -116,10 +121,31 @@ void CMainFrame::CreateDocks() {
     delete m_keyboardDock->widget();
     m_keyboardBar = new CKeyboardBar(m_keyboardDock);
     m_keyboardDock->setWidget(m_keyboardBar);
+    InstallPropertyWindow();
     addDockWidget(Qt::RightDockWidgetArea, m_propertyDock);
     addDockWidget(Qt::LeftDockWidgetArea, m_keyboardDock);
     // Room for a property page and for the keyboard picture (272 pixels and its frame).
     resizeDocks({m_propertyDock, m_keyboardDock}, {220, 280}, Qt::Horizontal);
+}
+
+// The Property Window follows the object the active pane chose, and Browse for Script on its
+// Game page runs the Game operation of the Library window that holds the Game.
+void CMainFrame::InstallPropertyWindow() {
+    m_propertyWindow = new CObjectProp;
+    delete m_propertyDock->widget(); // the stand-in
+    m_propertyDock->setWidget(m_propertyWindow);
+    connect(this, &CMainFrame::propertyObjectChanged, m_propertyWindow, &CObjectProp::SetObject);
+    connect(this, &CMainFrame::propertyObjectRenamed, m_propertyWindow,
+            [this](ArchiveObject& object) { m_propertyWindow->ObjectChanged(&object); });
+    m_propertyWindow->SetBrowseForScript([this](CScript& game) {
+        for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+            auto* library = qobject_cast<CChildFrame*>(window);
+            if (library && game.GetLibrary() == &library->Document()) {
+                library->Library().BrowseForScript(game);
+                return;
+            }
+        }
+    });
 }
 
 void CMainFrame::ConnectUpdateTriggers() {

@@ -17,6 +17,7 @@ namespace vantor {
 class AppSettings;
 class ArchiveObject;
 class CKeyboardBar;
+class CObjectProp;
 class CommandRouter;
 class DocumentCommandTarget;
 class FrameCommands;
@@ -52,11 +53,14 @@ public:
     using FileDropHandler = std::function<void(const QList<QUrl>&, const QPoint&)>;
     void SetFileDropHandler(FileDropHandler handler);
 
-    /// The object the Property Window shows (none clears it), as the active pane chose it.
+    /// The object the Property Window shows (a model node, a Game or a command fragment;
+    /// none clears it), as the active pane chose it.
     void SetPropertyObject(ArchiveObject* object);
     ArchiveObject* PropertyObject() const { return m_propertyObject; }
     /// The object was renamed; the Property Window shows it again.
     void PropertyObjectChanged(ArchiveObject& object);
+    /// The Property Window's contents.
+    CObjectProp& PropertyWindow() const { return *m_propertyWindow; }
 
     /// Shows the window at the saved place (maximised when saved so) when that rectangle lies
     /// wholly inside a screen's available area, else at the default place.
@@ -89,6 +93,7 @@ protected:
 
 private:
     void CreateDocks();
+    void InstallPropertyWindow();
     void CreateStatusBar();
     void ConnectUpdateTriggers();
     void TrackPlacement();
@@ -106,6 +111,7 @@ private:
     std::function<bool()> m_closeHandler;
     FileDropHandler m_dropHandler;
     ArchiveObject* m_propertyObject = nullptr;
+    CObjectProp* m_propertyWindow = nullptr;
     QString m_title;       // the title UpdateTitle chose
     bool m_placed = false; // placement is tracked once the window was put in its place
     std::optional<QSize> m_pendingOuterSize; // saved outer size, until the frame margins are known

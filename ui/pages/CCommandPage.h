@@ -1,0 +1,76 @@
+#pragma once
+
+#include "document/CommandOffers.h"
+#include "ui/pages/CObjectPage.h"
+
+#include <cstdint>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+namespace vantor {
+
+class CCmdFrag;
+class CVantorDoc;
+class CVConfig;
+class OfferedNamesModel;
+class Spinner;
+
+/// The page of a command fragment: the command name, in a box that offers the commands the
+/// Library knows there, and one parameter control chosen by the parameter type (nothing,
+/// three switch buttons, a number field with a spinner or a slider, or a text field). Every
+/// change goes into the fragment at once or when its field loses the focus. Nothing here
+/// marks the Library modified.
+class CCommandPage : public CObjectPage {
+    Q_OBJECT
+public:
+    explicit CCommandPage(QWidget* parent = nullptr);
+    ~CCommandPage() override;
+
+    void LoadFromObject() override;
+    void SaveToObject() override;
+
+private:
+    CCmdFrag* Fragment() const;
+    /// The Library and the row of the Module that hold the fragment (null, -1: none).
+    CVantorDoc* Library(int& moduleRow) const;
+    void ApplyCommand(const QString& text);
+    void LayOut();
+    void CommitNumber();
+    void CommitText();
+    void SwitchClicked(int state);
+    void PlaceThumb();
+    void SliderValueChanged(int position);
+    void WriteSliderValue(bool endOfScroll);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QComboBox* m_commandBox;
+    OfferedNamesModel* m_offered;
+    QLabel* m_paramLabel;
+    QLineEdit* m_number;
+    Spinner* m_spinner;
+    QSlider* m_slider;
+    QLineEdit* m_text;
+    QButtonGroup* m_switches;
+    QPushButton* m_on;
+    QPushButton* m_off;
+    QPushButton* m_third;
+    struct ListKey {
+        const CVantorDoc* library = nullptr;
+        std::uint64_t revision = 0;
+        int moduleRow = -1;
+        bool operator==(const ListKey&) const = default;
+    };
+
+    CommandOffers m_offers;
+    ListKey m_listKey; // what the list in the command box was made for
+    float m_sliderStep = 0;
+    bool m_sliderAction = false; // a user's slider action whose value change is under way
+    bool m_leavingBox = false;   // the box's own matching as the user leaves it or hits Enter
+};
+
+} // namespace vantor
