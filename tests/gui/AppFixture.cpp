@@ -69,7 +69,13 @@ QStringList AppFixture::StoredKeys() const {
 }
 
 bool AppFixture::RunWithDialog(CommandId id, const std::function<void(QWidget*)>& answer) {
+    return RunWithDialog([&] { Frame()->Router().Action(id)->trigger(); }, answer);
+}
+
+bool AppFixture::RunWithDialog(const std::function<void()>& action,
+                               const std::function<void(QWidget*)>& answer) {
     bool answered = false;
+    bool looked = false;
     QTimer::singleShot(0, [&] {
         const bool shown =
             QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000);
@@ -77,8 +83,11 @@ bool AppFixture::RunWithDialog(CommandId id, const std::function<void(QWidget*)>
             answer(dialog);
             answered = true;
         }
+        looked = true;
     });
-    Frame()->Router().Action(id)->trigger();
+    action();
+    // An action that opened no dialog must not leave the look-out to answer a later one.
+    static_cast<void>(QTest::qWaitFor([&] { return looked; }, 5000));
     return answered;
 }
 

@@ -50,6 +50,9 @@ protected:
     /// Runs the command; when its modal dialog comes up, answer() is called with it. False
     /// when no dialog came up.
     bool RunWithDialog(CommandId id, const std::function<void(QWidget*)>& answer);
+    /// The same for any user action that may open a modal dialog.
+    static bool RunWithDialog(const std::function<void()>& action,
+                              const std::function<void(QWidget*)>& answer);
 
     QTemporaryDir settingsDir;
     ScriptedMessages messages;

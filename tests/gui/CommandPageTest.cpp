@@ -2,6 +2,7 @@
 // the parameter controls of each type and how they commit, refusals, and that nothing here
 // marks the Library modified.
 #include "PageFixture.h"
+#include "ui/frame/CCmdFragView.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -207,6 +208,28 @@ TEST_F(CommandPageTest, TheSliderAndTheNumberFieldFollowEachOther) {
     EXPECT_TRUE(slider->isVisible());
     EXPECT_FALSE(slider->isEnabled());
     EXPECT_EQ(slider->value(), 0);
+}
+
+TEST_F(CommandPageTest, NewCommandWhileTheSliderHasTheFocusKeepsThePaneActive) {
+    CVConfig& module = AddModule("Mouse");
+    CVCommand& sensitivity = AddDef(module, "sensitivity", ParamReal);
+    sensitivity.SetUseSlider(true);
+    CVAlias& alias = AddAlias<CVAlias>(module, "aim");
+    Active()->CommandView().SetCommandOwner(&alias);
+    Active()->ActivatePane(CChildFrame::CommandPane);
+    Trigger(CommandId::NewCommand);
+    TypeCommand(QStringLiteral("sensitivity"));
+    auto* slider = Find<QSlider>("slider");
+    slider->setFocus();
+    ASSERT_TRUE(slider->hasFocus());
+    // The next command has no slider: the focus stays in the page, the pane stays active and
+    // the page shows the new command.
+    Trigger(CommandId::NewCommand);
+    ASSERT_EQ(alias.GetCommandCount(), 2);
+    EXPECT_FALSE(slider->isVisible());
+    EXPECT_TRUE(Prop().isAncestorOf(QApplication::focusWidget()));
+    EXPECT_EQ(Active()->ActivePaneIndex(), CChildFrame::CommandPane);
+    EXPECT_EQ(Frame()->PropertyObject(), alias.GetCommand(1));
 }
 
 TEST_F(CommandPageTest, TextParametersRefuseQuotesOnlyInStrings) {

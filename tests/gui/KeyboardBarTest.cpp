@@ -1,6 +1,7 @@
 // The Keyboard window: the picture's colours after rendering, the caption, the hit test,
 // tool tips, jumping to a key's Bind and adding one with the mouse and with the keyboard, and
 // the two dialogs it opens.
+#include "KeyboardActions.h"
 #include "LibraryFixture.h"
 #include "app/CVantorApp.h"
 #include "document/CVantorDoc.h"
@@ -11,8 +12,8 @@
 #include "model/CVObList.h"
 #include "model/ModelCodes.h"
 #include "ui/frame/CChildFrame.h"
-#include "ui/frame/CModuleView.h"
 #include "ui/frame/CMainFrame.h"
+#include "ui/frame/CModuleView.h"
 #include "ui/keyboard/CKeyboardBar.h"
 #include "ui/keyboard/KeyboardPicture.h"
 
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -150,38 +150,12 @@ protected:
     /// Runs `action`; when a modal dialog comes up, `answer` gets it. False when none did.
     static bool WithDialog(const std::function<void()>& action,
                            const std::function<void(QDialog*)>& answer) {
-        bool answered = false;
-        QTimer::singleShot(0, [&] {
-            static_cast<void>(
-                QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 1000));
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        return RunWithDialog(action, [&](QWidget* shown) {
+            if (auto* dialog = qobject_cast<QDialog*>(shown))
                 answer(dialog);
-                answered = true;
-            }
         });
-        action();
-        // A dialog that never came up must not answer a later one.
-        QTest::qWait(1);
-        return answered;
     }
-    /// A double click as the desktop delivers it: press, release, press, double click,
-    /// release.
-    void DoubleClick(const QPoint& point) const {
-        QTest::mouseClick(Bar(), Qt::LeftButton, {}, point);
-        QTest::mousePress(Bar(), Qt::LeftButton, {}, point);
-        QTest::mouseDClick(Bar(), Qt::LeftButton, {}, point);
-        QTest::mouseRelease(Bar(), Qt::LeftButton, {}, point);
-    }
-    static QStringList Rows(QDialog* dialog) {
-        QStringList rows;
-        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("modules"));
-        for (int i = 0; list && i < list->count(); ++i)
-            rows.append(list->item(i)->text());
-        return rows;
-    }
-    static void Press(QDialog* dialog, const char* button) {
-        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
-    }
+    void DoubleClick(const QPoint& point) const { DoubleClickAt(Bar(), point); }
 };
 
 TEST_F(KeyboardBarTest, RenderingColoursTheFacesByStateThroughTheMasks) {
@@ -271,9 +245,9 @@ TEST_F(KeyboardBarTest, KeyBoundInTwoUsedModulesIsGreenAndOffersBoth) {
                            [&](QDialog* dialog) {
                                EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Jump to Bind"));
                                keyName = dialog->findChild<QLineEdit*>("keyName")->text();
-                               rows = Rows(dialog);
+                               rows = ChoiceRows(dialog);
                                dialog->findChild<QListWidget*>("modules")->setCurrentRow(1);
-                               Press(dialog, "ok");
+                               PressButton(dialog, "ok");
                            }));
     EXPECT_EQ(keyName, QStringLiteral("e"));
     EXPECT_EQ(rows, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
@@ -282,11 +256,11 @@ TEST_F(KeyboardBarTest, KeyBoundInTwoUsedModulesIsGreenAndOffersBoth) {
 
     // Cancel, and "Jump" without a selected row, select nothing.
     ASSERT_TRUE(WithDialog([&] { QTest::mouseClick(Bar(), Qt::LeftButton, {}, KeyPoint(kE)); },
-                           [&](QDialog* dialog) { Press(dialog, "cancel"); }));
+                           [&](QDialog* dialog) { PressButton(dialog, "cancel"); }));
     ASSERT_TRUE(WithDialog([&] { QTest::mouseClick(Bar(), Qt::LeftButton, {}, KeyPoint(kE)); },
                            [&](QDialog* dialog) {
                                dialog->findChild<QListWidget*>("modules")->clearSelection();
-                               Press(dialog, "ok");
+                               PressButton(dialog, "ok");
                            }));
     EXPECT_EQ(recorder.selected.size(), 1u);
 
@@ -306,10 +280,10 @@ TEST_F(KeyboardBarTest, JumpRowsCountBindsOfTheSameModule) {
     QStringList rows;
     ASSERT_TRUE(WithDialog([&] { Bar()->JumpToBind(kQ); },
                            [&](QDialog* dialog) {
-                               rows = Rows(dialog);
+                               rows = ChoiceRows(dialog);
                                EXPECT_EQ(dialog->findChild<QListWidget*>("modules")->currentRow(),
                                          0);
-                               Press(dialog, "cancel");
+                               PressButton(dialog, "cancel");
                            }));
     EXPECT_EQ(rows,
               (QStringList{QStringLiteral("A"), QStringLiteral("A (2)"), QStringLiteral("B")}));
@@ -361,7 +335,7 @@ TEST_F(KeyboardBarTest, KeyBoundOnlyInUnusedModuleCountsAsUnboundAndGetsANewBind
                                EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Add new Bind"));
                                EXPECT_EQ(dialog->findChild<QLineEdit*>("keyName")->text(),
                                          QStringLiteral("r"));
-                               rows = Rows(dialog);
+                               rows = ChoiceRows(dialog);
                                auto* list = dialog->findChild<QListWidget*>("modules");
                                emit list->itemDoubleClicked(list->item(1));
                            }));
@@ -383,7 +357,7 @@ TEST_F(KeyboardBarTest, KeyBoundOnlyInUnusedModuleCountsAsUnboundAndGetsANewBind
         ASSERT_TRUE(WithDialog([&] { Bar()->AddBind(kT); },
                                [&](QDialog* dialog) {
                                    dialog->findChild<QListWidget*>("modules")->clearSelection();
-                                   Press(dialog, cancel ? "cancel" : "ok");
+                                   PressButton(dialog, cancel ? "cancel" : "ok");
                                }));
         EXPECT_EQ(BindsOf(Module(0)).size(), 4u);
         EXPECT_EQ(BindsOf(Module(1)).size(), 3u);
@@ -505,7 +479,7 @@ TEST_F(KeyboardBarTest, ArrowKeysMoveTheFocusAndEnterActsOnTheKey) {
     ASSERT_TRUE(WithDialog([&] { QTest::keyClick(Bar(), Qt::Key_Enter); },
                            [&](QDialog* dialog) {
                                caption = dialog->windowTitle();
-                               Press(dialog, "ok");
+                               PressButton(dialog, "ok");
                            }));
     EXPECT_EQ(caption, QStringLiteral("Add new Bind"));
     EXPECT_EQ(BindsOf(Module(0)).back()->GetKey(), kR);

@@ -4,6 +4,7 @@
 #include "ui/frame/LibraryCommands.h"
 
 #include "LibraryFixture.h"
+#include "StandInOpener.h"
 #include "app/CVantorApp.h"
 #include "document/CScriptOutput.h"
 #include "document/CVantorDoc.h"
@@ -13,8 +14,8 @@
 #include "model/CVObList.h"
 #include "model/ModelCodes.h"
 #include "ui/frame/CChildFrame.h"
-#include "ui/frame/CModuleView.h"
 #include "ui/frame/CMainFrame.h"
+#include "ui/frame/CModuleView.h"
 #include "ui/frame/CommandRouter.h"
 
 #include <QAction>
@@ -230,16 +231,8 @@ TEST_F(LibraryCommandsTest, NewGameAndNewModuleAreNamedByTheCounter) {
 
 TEST_F(LibraryCommandsTest, PreviewRunsTheConverterWhichOpensThePage) {
     // A stand-in for the desktop's opener records the page it was asked to open.
-    QTemporaryDir bin;
-    const QString opened = folder.filePath("opened.txt");
-    {
-        QFile opener(bin.filePath("xdg-open"));
-        ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-        opener.write(("#!/bin/sh\nprintf '%s' \"$1\" > '" + opened + "'\n").toUtf8());
-        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + oldPath);
+    const StandInOpener opener;
+    ASSERT_TRUE(opener.IsValid());
     StartOn(1, 1);
     const QString temp = folder.filePath("temp with blanks");
     ASSERT_TRUE(QDir().mkpath(temp));
@@ -248,11 +241,10 @@ TEST_F(LibraryCommandsTest, PreviewRunsTheConverterWhichOpensThePage) {
     Doc().SetCurrentGame(&game);
 
     Trigger(CommandId::PreviewGameScript);
-    const bool done = QTest::qWaitFor([&] { return QFile::exists(opened); }, 10000);
-    qputenv("PATH", oldPath);
-    ASSERT_TRUE(done) << messages.calls.join('\n').toStdString();
+    const QString opened = opener.WaitForPage();
+    ASSERT_FALSE(opened.isEmpty()) << messages.calls.join('\n').toStdString();
     EXPECT_EQ(messages.calls.filter(QStringLiteral("Information: Vantor previews")).size(), 1);
-    QFile page(QString::fromUtf8(ReadFile(opened)));
+    QFile page(opened);
     ASSERT_TRUE(page.fileName().startsWith(temp + QStringLiteral("/~vantor")))
         << page.fileName().toStdString();
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));

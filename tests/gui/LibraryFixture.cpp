@@ -3,16 +3,20 @@
 #include "app/CVantorApp.h"
 #include "document/CScriptOutput.h"
 #include "document/CVantorDoc.h"
+#include "ui/dialogs/CLibraryWizard.h"
 #include "ui/frame/CChildFrame.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandRouter.h"
 #include "ui/frame/WindowTitle.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 
 namespace vantor::test {
@@ -67,6 +71,38 @@ QStringList LibraryFixture::Titles() const {
     for (const CChildFrame* window : Windows())
         titles.append(ShownWindowTitle(*window));
     return titles;
+}
+
+namespace {
+
+void Tick(QListWidget* list, const QStringList& texts) {
+    ASSERT_NE(list, nullptr);
+    for (const QString& text : texts) {
+        const auto items = list->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << text.toStdString();
+        items.front()->setCheckState(Qt::Checked);
+    }
+}
+
+} // namespace
+
+bool LibraryFixture::RunLibraryWizard(const WizardAnswers& answers) {
+    Frame()->Router().UpdateActions();
+    return RunWithDialog(CommandId::NewLibrary, [&](QWidget* dialog) {
+        auto* wizard = qobject_cast<CLibraryWizard*>(dialog);
+        ASSERT_NE(wizard, nullptr);
+        messages.fileAnswers = {answers.libraryFile, answers.engineFolder};
+        QTest::mouseClick(wizard->findChild<QPushButton*>("browseFile"), Qt::LeftButton);
+        QTest::mouseClick(wizard->findChild<QPushButton*>("browseFolder"), Qt::LeftButton);
+        wizard->next();
+        Tick(wizard->findChild<QListWidget*>("games"), answers.games);
+        if (answers.autoexec)
+            wizard->findChild<QAbstractButton*>("autoexec")->click();
+        wizard->findChild<QAbstractButton*>("execLine")->setChecked(answers.execLine);
+        wizard->next();
+        Tick(wizard->findChild<QListWidget*>("modules"), answers.modules);
+        wizard->accept();
+    });
 }
 
 void LibraryFixture::DropFiles(const QList<QUrl>& urls, const QPoint& point) {

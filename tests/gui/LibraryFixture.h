@@ -17,6 +17,16 @@ class CVantorDoc;
 
 namespace vantor::test {
 
+/// The answers a user gives the New Library wizard.
+struct WizardAnswers {
+    QString libraryFile;
+    QString engineFolder; // as the folder chooser answers it
+    QStringList games;
+    bool autoexec = false; // the AUTOEXEC.CFG choice instead of VANTOR.CFG
+    bool execLine = true;
+    QStringList modules;
+};
+
 /// A started editor with its real Library windows, and a folder for the test's files.
 class LibraryFixture : public AppFixture {
 protected:
@@ -40,6 +50,10 @@ protected:
     void Trigger(CommandId id);
     /// The window titles as shown (modified mark resolved), in opening order.
     QStringList Titles() const;
+
+    /// Runs New Library and answers the wizard as a user would (its file dialogs through the
+    /// message service); false when it did not come up.
+    bool RunLibraryWizard(const WizardAnswers& answers);
 
     /// Drops the files on the main window at `point` (main-window coordinates) as the
     /// desktop does, and lets the editor handle them.

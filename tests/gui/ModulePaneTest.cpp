@@ -2,6 +2,7 @@
 // current Game, the commands, clipboard bytes, context menus, and drag and drop driven by
 // real mouse and key events and hand-built drop events.
 #include "LibraryFixture.h"
+#include "ModuleTreeActions.h"
 #include "app/CVantorApp.h"
 #include "document/CVantorDoc.h"
 #include "model/CCmdFrag.h"
@@ -97,22 +98,9 @@ protected:
         return names;
     }
 
-    /// Where the item is on screen (its parents opened and the tree scrolled to it).
-    QPoint CentreOf(const CMTObj* node) const {
-        const QModelIndex index = IndexOf(node);
-        for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
-            Tree()->expand(parent);
-        Tree()->scrollTo(index);
-        QCoreApplication::processEvents();
-        return Tree()->visualRect(index).center();
-    }
-    void Click(const CMTObj* node) const {
-        QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CentreOf(node));
-    }
-    void ClickCheckBox(const CMTObj* module) const {
-        QTest::mouseClick(Viewport(), Qt::LeftButton, {},
-                          Tree()->CheckBoxRect(IndexOf(module)).center());
-    }
+    QPoint CentreOf(const CMTObj* node) const { return TreePoint(Pane(), node); }
+    void Click(const CMTObj* node) const { ClickNode(Pane(), node); }
+    void ClickCheckBox(const CMTObj* module) const { ClickModuleCheckBox(Pane(), module); }
     /// A key as the user presses it, once the command states are current.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const {
         QCoreApplication::processEvents();
@@ -144,33 +132,10 @@ protected:
         return texts;
     }
 
-    /// Moves the mouse with the left button held from `start` far enough to start a drag;
-    /// answers where it ended.
-    QPoint PullAway(const QPoint& start) const {
-        QPoint at = start;
-        for (int step = 0; step < 3; ++step) {
-            at += QPoint(0, QApplication::startDragDistance());
-            QMouseEvent move(QEvent::MouseMove, at, Viewport()->mapToGlobal(at), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(Viewport(), &move);
-        }
-        return at;
-    }
-
-    /// Drops `data` on the tree at `pos` as a drag from another window would; answers the
-    /// action the drop took. `moveAccepted` tells what the drag-over answered.
+    QPoint PullAway(const QPoint& start) const { return test::PullAway(Pane(), start); }
     Qt::DropAction Drop(QMimeData* data, const QPoint& pos, Qt::KeyboardModifiers modifiers,
                         bool* moveAccepted = nullptr) const {
-        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(pos, offered, data, Qt::LeftButton, modifiers);
-        QCoreApplication::sendEvent(Viewport(), &enter);
-        QDragMoveEvent move(pos, offered, data, Qt::LeftButton, modifiers);
-        QCoreApplication::sendEvent(Viewport(), &move);
-        if (moveAccepted)
-            *moveAccepted = move.isAccepted();
-        QDropEvent drop(QPointF(pos), offered, data, Qt::LeftButton, modifiers);
-        QCoreApplication::sendEvent(Viewport(), &drop);
-        return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+        return DropOnTree(Pane(), data, pos, modifiers, moveAccepted);
     }
 };
 
@@ -562,12 +527,7 @@ TEST_F(ModulePaneTest, DraggingAnAliasCopiesWithCtrlAndMovesWithout) {
         EXPECT_EQ(data->data(ObjectDataFormat()).toStdString(), dragged->WriteClipboardData());
         return Drop(data, CentreOf(to), modifiers);
     });
-    const auto drag = [&](CMTObj* node) {
-        const QPoint start = CentreOf(node);
-        QTest::mousePress(Viewport(), Qt::LeftButton, {}, start);
-        const QPoint far = PullAway(start);
-        QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, far);
-    };
+    const auto drag = [&](CMTObj* node) { DragNode(Pane(), node); };
 
     modifiers = Qt::ControlModifier;
     drag(dragged);
@@ -605,6 +565,22 @@ TEST_F(ModulePaneTest, DroppedObjectsThatCannotGoThereLeaveTheLibraryAlone) {
     EXPECT_EQ(module->GetList(TypeBindList)->GetChildCount(), 0);
     EXPECT_EQ(module->GetList(TypeAliasList)->GetChildCount(), 1);
     EXPECT_FALSE(Tree()->DropHighlight().isValid());
+}
+
+TEST_F(ModulePaneTest, AModuleDroppedBelowTheItemsGoesLast) {
+    CVConfig* first = AddModule("First", 1);
+    AddModule("Second");
+    // The selection decides where a pasted Module goes, not where a dropped one does.
+    first->SelectNode();
+    QMimeData data;
+    data.setData(ObjectDataFormat(), Bytes(first->WriteClipboardData()));
+    bool accepted = false;
+    EXPECT_EQ(Drop(&data, QPoint(5, Viewport()->height() - 5), Qt::ControlModifier, &accepted),
+              Qt::CopyAction);
+    EXPECT_TRUE(accepted);
+    ASSERT_EQ(Doc().GetModuleCount(), 3);
+    EXPECT_EQ(Doc().GetModule(2)->WriteClipboardData(), first->WriteClipboardData());
+    EXPECT_EQ(Pane().SelectedObject(), Doc().GetModule(2));
 }
 
 TEST_F(ModulePaneTest, FragmentsDropAndPasteOnlyOntoObjectsThatTakeCommands) {

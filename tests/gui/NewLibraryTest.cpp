@@ -8,17 +8,13 @@
 #include "document/CVantorDoc.h"
 #include "model/CScript.h"
 #include "model/CVConfig.h"
-#include "ui/dialogs/CLibraryWizard.h"
 #include "ui/frame/CChildFrame.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandRouter.h"
 #include "ui/frame/WindowTitle.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 namespace vantor::test {
@@ -27,15 +23,6 @@ namespace {
 std::string FileName(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
-
-struct WizardAnswers {
-    QString libraryFile;
-    QString engineFolder; // as the folder chooser answers it
-    QStringList games;
-    bool autoexec = false; // the AUTOEXEC.CFG choice instead of VANTOR.CFG
-    bool execLine = true;
-    QStringList modules;
-};
 
 class NewLibraryTest : public LibraryFixture {
 protected:
@@ -47,35 +34,6 @@ protected:
         WriteFile(QStringLiteral("My Game/id1/autoexec.cfg"), "bind x jump\r\n");
     }
 
-    static void Tick(QListWidget* list, const QStringList& texts) {
-        ASSERT_NE(list, nullptr);
-        for (const QString& text : texts) {
-            const auto items = list->findItems(text, Qt::MatchExactly);
-            ASSERT_EQ(items.size(), 1) << text.toStdString();
-            items.front()->setCheckState(Qt::Checked);
-        }
-    }
-
-    /// Runs New Library and answers the wizard; false when it did not come up.
-    bool RunWizard(const WizardAnswers& answers) {
-        Frame()->Router().UpdateActions();
-        return RunWithDialog(CommandId::NewLibrary, [&](QWidget* dialog) {
-            auto* wizard = qobject_cast<CLibraryWizard*>(dialog);
-            ASSERT_NE(wizard, nullptr);
-            messages.fileAnswers = {answers.libraryFile, answers.engineFolder};
-            QTest::mouseClick(wizard->findChild<QPushButton*>("browseFile"), Qt::LeftButton);
-            QTest::mouseClick(wizard->findChild<QPushButton*>("browseFolder"), Qt::LeftButton);
-            wizard->next();
-            Tick(wizard->findChild<QListWidget*>("games"), answers.games);
-            if (answers.autoexec)
-                wizard->findChild<QAbstractButton*>("autoexec")->click();
-            wizard->findChild<QAbstractButton*>("execLine")->setChecked(answers.execLine);
-            wizard->next();
-            Tick(wizard->findChild<QListWidget*>("modules"), answers.modules);
-            wizard->accept();
-        });
-    }
-
     static QString Text(const std::string& bytes) { return QString::fromStdString(bytes); }
 
     QString engine;
@@ -85,12 +43,12 @@ TEST_F(NewLibraryTest, GamesWriteVantorCfgWithExecLinesAndTheLibraryIsSaved) {
     ASSERT_TRUE(StartEditor());
     qputenv("SOURCE_DATE_EPOCH", "0");
     const QString file = engine + QStringLiteral("/my.vtl");
-    ASSERT_TRUE(RunWizard({file,
-                           QLatin1Char(' ') + engine + QLatin1Char(' '),
-                           {"id1", "mymod"},
-                           false,
-                           true,
-                           {"Movement", "Zoom"}}));
+    ASSERT_TRUE(RunLibraryWizard({file,
+                                  QLatin1Char(' ') + engine + QLatin1Char(' '),
+                                  {"id1", "mymod"},
+                                  false,
+                                  true,
+                                  {"Movement", "Zoom"}}));
     qunsetenv("SOURCE_DATE_EPOCH");
 
     CChildFrame* window = Active();
@@ -136,7 +94,7 @@ TEST_F(NewLibraryTest, GamesWriteVantorCfgWithExecLinesAndTheLibraryIsSaved) {
 
 TEST_F(NewLibraryTest, AutoexecChoiceAddsNoExecLineAndReplacesAutoexecWithABackup) {
     ASSERT_TRUE(StartEditor());
-    ASSERT_TRUE(RunWizard({folder.filePath("lib.vtl"), engine, {"id1"}, true, true, {}}));
+    ASSERT_TRUE(RunLibraryWizard({folder.filePath("lib.vtl"), engine, {"id1"}, true, true, {}}));
     const QString autoexec = engine + QStringLiteral("/id1/autoexec.cfg");
     const QString script = Text(ReadFile(autoexec));
     EXPECT_TRUE(script.contains(QStringLiteral("// Game: \"id1\""))) << script.toStdString();
@@ -149,7 +107,7 @@ TEST_F(NewLibraryTest, AutoexecChoiceAddsNoExecLineAndReplacesAutoexecWithABacku
 TEST_F(NewLibraryTest, NoGamesAndNoModulesGiveAnEmptySavedLibrary) {
     ASSERT_TRUE(StartEditor());
     const QString file = folder.filePath("empty.vtl");
-    ASSERT_TRUE(RunWizard({file, engine, {}, false, true, {}}));
+    ASSERT_TRUE(RunLibraryWizard({file, engine, {}, false, true, {}}));
     const CVantorDoc::OpenResult reread = CVantorDoc::Open(FileName(file));
     ASSERT_TRUE(reread.document) << reread.error;
     EXPECT_EQ(reread.document->GetGameCount(), 0);
@@ -167,8 +125,8 @@ TEST_F(NewLibraryTest, UnreadableModuleFilesAreReportedOneByOne) {
                             examples.filePath("Chat.vtm")));
     Preset({{QStringLiteral("options/examplefolder"), examples.path()}});
     ASSERT_TRUE(StartEditor());
-    ASSERT_TRUE(
-        RunWizard({folder.filePath("m.vtl"), engine, {}, false, false, {"Bad", "Chat", "Worse"}}));
+    ASSERT_TRUE(RunLibraryWizard(
+        {folder.filePath("m.vtl"), engine, {}, false, false, {"Bad", "Chat", "Worse"}}));
     const QString failed =
         QStringLiteral("Warning: Error encountered importing Vantor Module from selected file.");
     EXPECT_EQ(messages.calls.filter(QStringLiteral("Warning")), QStringList({failed, failed}));
@@ -180,7 +138,7 @@ TEST_F(NewLibraryTest, UnreadableModuleFilesAreReportedOneByOne) {
 TEST_F(NewLibraryTest, FailedSaveLeavesTheNamedUnsavedLibraryOpen) {
     ASSERT_TRUE(StartEditor());
     const QString file = folder.filePath("missing/folder/lib.vtl");
-    ASSERT_TRUE(RunWizard({file, engine, {"mymod"}, false, false, {}}));
+    ASSERT_TRUE(RunLibraryWizard({file, engine, {"mymod"}, false, false, {}}));
     EXPECT_TRUE(messages.calls.contains(QStringLiteral("Warning: Failed to save document.")));
     CChildFrame* window = Active();
     ASSERT_NE(window, nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldInput.h"
 #include "LibraryFixture.h"
 #include "document/CVantorDoc.h"
 #include "document/DocumentObserver.h"
@@ -107,23 +108,8 @@ protected:
         return added;
     }
 
-    /// Replaces a field's text by typing, as the user does.
-    static void Type(QWidget* field, const QString& text) {
-        field->setFocus(Qt::MouseFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(field); edit && !edit->text().isEmpty()) {
-            QTest::keyClick(field, Qt::Key_End);
-            QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
-            QTest::keyClick(field, Qt::Key_Backspace);
-        }
-        QTest::keyClicks(field, text);
-    }
-    /// Moves the keyboard focus out of the Property Window, which commits the field that had
-    /// it.
-    void LeaveField() {
-        QWidget* elsewhere = Active()->Pane(Active()->ActivePaneIndex())->View();
-        elsewhere->setFocus(Qt::MouseFocusReason);
-        QCoreApplication::processEvents();
-    }
+    static void Type(QWidget* field, const QString& text) { TypeInto(field, text); }
+    void LeaveField() { test::LeaveField(*Active()); }
     /// The text of the message boxes shown since the last call.
     QStringList TakeMessages() {
         QStringList shown = messages.calls;

@@ -1,9 +1,11 @@
 // The processing dialog: the percentage rule, Cancel reported once, the owner disabled while
-// the dialog is up, and a rematching pass driven through it.
+// the dialog is up (the keyboard focus going back afterwards), and a rematching pass driven
+// through it.
 #include "AppFixture.h"
 #include "ui/dialogs/CProcessingDlg.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
@@ -79,6 +81,23 @@ TEST(ProcessingDialogTest, CancelIsReportedOnceAndTheOwnerIsDisabledMeanwhile) {
         ASSERT_TRUE(dialog.Create(&owner));
     }
     EXPECT_FALSE(owner.isEnabled());
+}
+
+TEST(ProcessingDialogTest, TheFocusGoesBackWhereItWasInTheOwner) {
+    QMainWindow owner;
+    auto* field = new QLineEdit;
+    owner.setCentralWidget(field);
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    field->setFocus();
+    ASSERT_TRUE(field->hasFocus());
+    {
+        CProcessingDlg dialog(&owner);
+        ASSERT_TRUE(dialog.Create(&owner));
+        EXPECT_FALSE(field->hasFocus());
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }, 2000));
 }
 
 } // namespace

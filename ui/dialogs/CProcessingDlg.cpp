@@ -2,6 +2,7 @@
 
 #include "ui/frame/ModelText.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -50,6 +51,9 @@ CProcessingDlg::~CProcessingDlg() {
 bool CProcessingDlg::Create(QWidget* owner) {
     m_owner = owner;
     if (owner && owner->isEnabled()) {
+        // Disabling the owner takes the focus from it; it goes back there afterwards.
+        QWidget* focus = QApplication::focusWidget();
+        m_ownerFocus = focus && owner->window()->isAncestorOf(focus) ? focus : nullptr;
         owner->setEnabled(false);
         m_ownerDisabled = true;
     }
@@ -70,9 +74,15 @@ bool CProcessingDlg::Create(QWidget* owner) {
 }
 
 void CProcessingDlg::ReleaseOwner() {
-    if (m_ownerDisabled && m_owner)
+    if (m_ownerDisabled && m_owner) {
         m_owner->setEnabled(true);
+        if (m_ownerFocus && m_ownerFocus->isEnabled()) {
+            m_owner->window()->activateWindow();
+            m_ownerFocus->setFocus(Qt::ActiveWindowFocusReason);
+        }
+    }
     m_ownerDisabled = false;
+    m_ownerFocus = nullptr;
 }
 
 void CProcessingDlg::SetStatus(const QString& text) {

@@ -81,6 +81,7 @@ private:
     bool m_closing = false;
     QPointer<QWidget> m_owner;
     bool m_ownerDisabled = false;
+    QPointer<QWidget> m_ownerFocus; // where the keyboard focus was in the owner, to go back to
     QLabel* m_status;
     QLabel* m_percent;
     QProgressBar* m_bar;

@@ -378,8 +378,8 @@ void CModuleView::Paste() {
             SelectObject(*pasted);
             return;
         }
-    } else if (mime != nullptr && mime->hasFormat(CommandDataFormat()) &&
-               selected != nullptr && selected->IsAllowed(OpAddCommands)) {
+    } else if (mime != nullptr && mime->hasFormat(CommandDataFormat()) && selected != nullptr &&
+               selected->IsAllowed(OpAddCommands)) {
         // Fragments go to the top of the selected object's commands, as a drop puts them.
         try {
             if (selected->PasteCommands(ViewOf(mime->data(CommandDataFormat())), nullptr))
@@ -436,15 +436,23 @@ void CModuleView::DeleteTreeObject(CMTObj& node) {
     document.KeyboardOutOfDate();
 }
 
-CMTObj* CModuleView::PasteObject(CMTObj* at, std::string_view bytes) {
-    if (m_frame == nullptr)
-        return nullptr;
-    std::unique_ptr<CMTObj> object;
+namespace {
+
+// The object of "VTMtObj" bytes, or null when they hold none.
+std::unique_ptr<CMTObj> ReadObject(std::string_view bytes) {
     try {
-        object = CMTObj::ReadClipboardData(bytes);
+        return CMTObj::ReadClipboardData(bytes);
     } catch (const std::exception&) {
         return nullptr;
     }
+}
+
+} // namespace
+
+CMTObj* CModuleView::PasteObject(CMTObj* at, std::string_view bytes) {
+    if (m_frame == nullptr)
+        return nullptr;
+    std::unique_ptr<CMTObj> object = ReadObject(bytes);
     if (!object)
         return nullptr;
     CVantorDoc& document = m_frame->Document();
@@ -521,7 +529,7 @@ bool CModuleView::DropData(const QModelIndex& index, const QMimeData& mime, Drop
                            Qt::DropAction effect) {
     CMTObj* node = ModuleTreeModel::Node(index);
     if (node == nullptr)
-        return false;
+        return kind == DropObject && DropModuleLast(mime.data(ObjectDataFormat()));
     if (kind == DropObject) {
         CMTObj* pasted = PasteObject(node, ViewOf(mime.data(ObjectDataFormat())));
         if (pasted != nullptr && effect == Qt::MoveAction)
@@ -536,6 +544,18 @@ bool CModuleView::DropData(const QModelIndex& index, const QMimeData& mime, Drop
         }
     }
     return false;
+}
+
+// Below the items, where the drag-over offered the drop (an empty Library has nothing else),
+// a Module goes last; nothing else can go there.
+bool CModuleView::DropModuleLast(const QByteArray& bytes) {
+    std::unique_ptr<CMTObj> object = ReadObject(ViewOf(bytes));
+    if (m_frame == nullptr || !object || object->GetType() != TypeModule)
+        return false;
+    auto* module = static_cast<CVConfig*>(object.release());
+    m_frame->Document().AddModule(std::unique_ptr<CVConfig>(module));
+    SelectObject(*module);
+    return true;
 }
 
 } // namespace vantor

@@ -73,6 +73,7 @@ private:
     void ShowContextMenu(const QModelIndex& index, const QPoint& globalPos) override;
     void DragObject(const QModelIndex& index) override;
     bool TakesFragments(const QModelIndex& index) const override;
+    bool DropModuleLast(const QByteArray& bytes);
     bool DropData(const QModelIndex& index, const QMimeData& mime, DropKind kind,
                   Qt::DropAction effect) override;
 

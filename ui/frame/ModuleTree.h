@@ -24,7 +24,8 @@ public:
     virtual void DragObject(const QModelIndex& index) = 0;
     /// Whether the item takes dropped command fragments.
     virtual bool TakesFragments(const QModelIndex& index) const = 0;
-    /// Drops the data on the item with the effect (copy or move); true when it went in.
+    /// Drops the data on the item (an invalid index: below the items) with the effect (copy or
+    /// move); true when it went in.
     virtual bool DropData(const QModelIndex& index, const QMimeData& data, DropKind kind,
                           Qt::DropAction effect) = 0;
 

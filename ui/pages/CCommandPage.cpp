@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantor {
@@ -326,6 +327,14 @@ void CCommandPage::LayOut() {
     const bool text = type >= ParamString;
 
     setUpdatesEnabled(false);
+    // A focused control about to be hidden hands the focus to the command box; left to Qt, it
+    // would go to the next widget of the window, another pane, which then becomes active.
+    const std::pair<QWidget*, bool> shown[] = {{m_on, switches},    {m_off, switches},
+                                               {m_third, switches}, {m_number, number},
+                                               {m_slider, slider},  {m_text, text}};
+    for (const auto& [control, stays] : shown)
+        if (!stays && control->hasFocus())
+            m_commandBox->setFocus(Qt::OtherFocusReason);
     m_paramLabel->setVisible(number || text);
     m_on->setVisible(switches);
     m_off->setVisible(switches);
