@@ -18,6 +18,7 @@ set(expected
     bin/Demos.vtm
     "bin/Quake Definitions.vtm"
     "bin/Quake III Definitions.vtm"
+    bin/Example.vtl
     bin/quake-definitions.txt
     bin/quake3-definitions.txt
     share/doc/vantor/README.md
