@@ -378,8 +378,8 @@ void CModuleView::Paste() {
             SelectObject(*pasted);
             return;
         }
-    } else if (mime != nullptr && mime->hasFormat(CommandDataFormat()) &&
-               selected != nullptr && selected->IsAllowed(OpAddCommands)) {
+    } else if (mime != nullptr && mime->hasFormat(CommandDataFormat()) && selected != nullptr &&
+               selected->IsAllowed(OpAddCommands)) {
         // Fragments go to the top of the selected object's commands, as a drop puts them.
         try {
             if (selected->PasteCommands(ViewOf(mime->data(CommandDataFormat())), nullptr))
@@ -520,7 +520,7 @@ bool CModuleView::TakesFragments(const QModelIndex& index) const {
 bool CModuleView::DropData(const QModelIndex& index, const QMimeData& mime, DropKind kind,
                            Qt::DropAction effect) {
     CMTObj* node = ModuleTreeModel::Node(index);
-    if (node == nullptr)
+    if (node == nullptr && kind != DropObject)
         return false;
     if (kind == DropObject) {
         CMTObj* pasted = PasteObject(node, ViewOf(mime.data(ObjectDataFormat())));

@@ -286,7 +286,9 @@ void ModuleTree::dropEvent(QDropEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     const Qt::DropAction effect = EffectOf(*event);
     EndDrop();
-    if (kind <= ModuleTreeHost::DropNone || !index.isValid() || effect == Qt::IgnoreAction ||
+    // Below the last row only a Module can go: where a new Module would.
+    const bool placed = index.isValid() || kind == ModuleTreeHost::DropObject;
+    if (kind <= ModuleTreeHost::DropNone || !placed || effect == Qt::IgnoreAction ||
         event->mimeData() == nullptr || m_host == nullptr ||
         !m_host->DropData(index, *event->mimeData(), kind, effect)) {
         event->setDropAction(Qt::IgnoreAction);
