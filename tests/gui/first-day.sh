@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A new user's first day with the real editor on a real X server, driven from outside with
-# xdotool: two Libraries open, an Alias with two commands made with the keyboard in the Module
-# Pane and the Property Window, a Module dragged from one Library window into the other, both
-# Libraries saved and their files checked, the editor closed and started again with both
+# xdotool: two Libraries open, a dock floated, an Alias with two commands made with the
+# keyboard in the Module Pane and the Property Window, a Module dragged from one Library window
+# into the other, both Libraries saved and their files checked, the editor closed and started again with both
 # Libraries reopened. Runs inside an X server (xvfb-run); BIN is the folder of the built
 # programs. Every wait polls for what it waits for, with a time limit.
 #   first-day.sh BIN            on the display of $DISPLAY
@@ -105,11 +105,7 @@ wait_exit() {
 echo "Start with empty settings and two Libraries"
 start_editor "$work/Duel.vtl" "$work/Arena.vtl"
 wait_until 30 "the editor's window did not come up" main_window "Arena.vtl"
-
-echo "The Keyboard dock is shown at the left: a double click on its title floats it"
-xdotool mousemove --window "$window" 60 59 click --repeat 2 --delay 80 1
-wait_until 5 "no Keyboard window floated off the left dock" \
-    sh -c 'xdotool search --name "^Binds for Arena" >/dev/null'
+xdotool windowmove --sync "$window" 128 80 windowsize --sync "$window" 1024 640
 
 echo "F10, Ctrl+L: a new Alias in the Zoom Module, named in place"
 keys F10 Home Down ctrl+l
@@ -133,15 +129,30 @@ wait_until 10 "the Alias did not reach the Game's script" \
 wait_until 5 "the saved Library still shows as changed" title_is "Arena.vtl - Vantor"
 file_has "$work/Arena.vtl" twojump || fail "the Library file lacks the Alias"
 
-echo "Ctrl+C on the Zoom Module, Window > 1 to the other Library, F10, Ctrl+V, Space to use it"
-keys F10 Home Down ctrl+c alt+w 1
-wait_until 5 "Window > 1 did not bring Duel.vtl forward" title_is "Duel.vtl - Vantor"
-keys F10 ctrl+v
-wait_until 5 "Ctrl+V did not change Duel.vtl" title_is "Duel.vtl* - Vantor"
+echo "Window > Tile, then a drag with Ctrl of the Zoom Module into the other Library's window"
+keys alt+w t
+# Rows and windows are where the fixed window size puts them: the Zoom Module is the second
+# row of Arena's Module Pane (left), Duel's Module Pane (right) is empty.
+xdotool mousemove --window "$window" 437 116
+xdotool keydown ctrl mousedown 1
+for x in 442 447 457 472 502 552 602 642; do
+    xdotool mousemove --window "$window" "$x" 150
+    sleep 0.05 # a drag is a gesture: the editor must see the pointer travel
+done
+xdotool mousemove --window "$window" 647 220 mousemove --window "$window" 650 222
+xdotool mouseup 1 keyup ctrl
+keys alt+w 1
+wait_until 5 "the drop did not change Duel.vtl" title_is "Duel.vtl* - Vantor"
 keys F10 Home space ctrl+s
-wait_until 10 "the pasted Module did not reach Duel's script" \
+wait_until 10 "the dropped Module did not reach Duel's script" \
     file_has "$work/engine/duel/vantor.cfg" 'ALIAS twojump "impulse 7;centerview"'
-file_has "$work/Duel.vtl" twojump || fail "Duel.vtl lacks the pasted Module"
+file_has "$work/Duel.vtl" twojump || fail "Duel.vtl lacks the dropped Module"
+file_has "$work/Arena.vtl" twojump || fail "the copy took the Module out of Arena.vtl"
+
+echo "The Keyboard dock is shown at the left: a double click on its title floats it"
+xdotool mousemove --window "$window" 60 59 click --repeat 2 --delay 80 1
+wait_until 5 "no Keyboard window floated off the left dock" \
+    sh -c 'xdotool search --name "^Binds for " >/dev/null'
 
 echo "Ctrl+Q ends the editor cleanly and records both Libraries"
 keys ctrl+q
