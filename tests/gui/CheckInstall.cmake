@@ -22,6 +22,7 @@ set(expected
     bin/quake-definitions.txt
     bin/quake3-definitions.txt
     share/doc/vantor/README.md
+    share/doc/vantor/docs/images/main-window.png
     share/applications/vantor.desktop
     share/applications/vantor-module.desktop
     share/mime/packages/vantor.xml
