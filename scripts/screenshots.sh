@@ -54,7 +54,7 @@ keys() {
 # Grabs a window once the editor has painted what the last keys asked for.
 shot() {
     sleep 0.5
-    import -window "$1" "$images/$2"
+    import -window "$1" -strip "$images/$2"
     echo "docs/images/$2"
 }
 
@@ -71,7 +71,7 @@ shot "$main" main-window.png
 keys Down
 geometry=$(xdotool getwindowgeometry --shell "$main")
 eval "$geometry"
-import -window "$main" -crop "270x330+$((WIDTH - 270))+50" +repage "$images/command-page.png"
+import -window "$main" -crop "270x330+$((WIDTH - 270))+50" +repage -strip "$images/command-page.png"
 echo "docs/images/command-page.png"
 
 # The three steps of the New Library wizard, on an engine folder with two game folders;
