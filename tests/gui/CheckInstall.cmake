@@ -18,9 +18,11 @@ set(expected
     bin/Demos.vtm
     "bin/Quake Definitions.vtm"
     "bin/Quake III Definitions.vtm"
+    bin/Example.vtl
     bin/quake-definitions.txt
     bin/quake3-definitions.txt
     share/doc/vantor/README.md
+    share/doc/vantor/docs/images/main-window.png
     share/applications/vantor.desktop
     share/applications/vantor-module.desktop
     share/mime/packages/vantor.xml

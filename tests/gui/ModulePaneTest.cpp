@@ -583,6 +583,22 @@ TEST_F(ModulePaneTest, AModuleDroppedBelowTheItemsGoesLast) {
     EXPECT_EQ(Pane().SelectedObject(), Doc().GetModule(2));
 }
 
+TEST_F(ModulePaneTest, AModuleDroppedBelowTheRowsGoesInAsANewModule) {
+    // As when dragged from another Library's window into an empty Module Pane.
+    CVConfig other;
+    other.Rename("Zoom");
+    QMimeData data;
+    data.setData(ObjectDataFormat(), Bytes(other.WriteClipboardData()));
+    const QPoint below(5, Viewport()->height() - 5);
+    ASSERT_FALSE(Tree()->indexAt(below).isValid());
+    bool moveAccepted = false;
+    EXPECT_EQ(Drop(&data, below, Qt::ControlModifier, &moveAccepted), Qt::CopyAction);
+    EXPECT_TRUE(moveAccepted);
+    ASSERT_EQ(Doc().GetModuleCount(), 1);
+    EXPECT_EQ(Doc().GetModule(0)->GetName(), "Zoom");
+    EXPECT_EQ(Pane().SelectedObject(), Doc().GetModule(0));
+}
+
 TEST_F(ModulePaneTest, FragmentsDropAndPasteOnlyOntoObjectsThatTakeCommands) {
     CVConfig* module = AddModule("M");
     CMTObj* definition = AddTo<CVCommand>(*module, TypeDefinitionList, "def");

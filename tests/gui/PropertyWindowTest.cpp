@@ -11,10 +11,12 @@
 #include <QClipboard>
 #include <QDockWidget>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace vantor::test {
@@ -135,6 +137,51 @@ TEST_F(PropertyWindowTest, AGameRenamedElsewhereShowsItsNewName) {
     CScript& other = *Doc().NewGame();
     Active()->ObjectChanged(other);
     EXPECT_EQ(name->text(), QStringLiteral("Quake \u00C9"));
+}
+
+// Runs a callback once when its widget is hidden.
+class OnHide : public QObject {
+public:
+    OnHide(QWidget* widget, std::function<void()> call) : m_call(std::move(call)) {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Hide && m_call)
+            std::exchange(m_call, nullptr)();
+        return false;
+    }
+
+private:
+    std::function<void()> m_call;
+};
+
+TEST_F(PropertyWindowTest, APageThatGoesAwayKeepsTheFocusHereAndNeverLeavesTwoPagesShown) {
+    CVConfig& module = AddModule("Moves");
+    CCmdFrag& fragment = AddStartup(module);
+    CScript& game = *Doc().NewGame();
+    QWidget* commandBox = Find("commandBox");
+
+    // The focus in a field of the page: when the page goes, the focus stays in the window
+    // and the next page takes it; it never wanders into another pane.
+    Show(&fragment);
+    commandBox->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return commandBox->hasFocus(); }, 2000));
+    Show(nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), &Prop());
+    Show(&game);
+    EXPECT_TRUE(Prop().Page(CObjectProp::GamePage)->isAncestorOf(QApplication::focusWidget()));
+
+    // Another object shown while the page is being hidden (as when another window becomes
+    // active then) is the one that stays, alone.
+    Show(&fragment);
+    OnHide nested(Prop().Page(CObjectProp::CommandPage), [&] { Show(&game); });
+    Show(nullptr);
+    EXPECT_EQ(Prop().VisiblePageIndex(), CObjectProp::GamePage);
+    EXPECT_EQ(Prop().Caption(), QStringLiteral("Game"));
+    for (int i = 0; i < CObjectProp::kPageCount; ++i) {
+        EXPECT_EQ(Prop().Page(i)->isVisible(), i == CObjectProp::GamePage) << i;
+        EXPECT_EQ(Prop().Page(i)->Object(), i == CObjectProp::GamePage ? &game : nullptr) << i;
+    }
 }
 
 TEST_F(PropertyWindowTest, F7GivesTheFocusToThePageAndF9StillReachesTheGamePane) {

@@ -164,11 +164,22 @@ void CObjectProp::ShowPage(int index) {
     update();
     if (index != m_visible) {
         const bool hadFocus = isAncestorOf(QWidget::focusWidget());
-        if (CObjectPage* old = VisiblePage()) {
-            old->hide();
-            old->DetachObject(nullptr);
-        }
+        CObjectPage* old = VisiblePage();
         m_visible = index;
+        if (old) {
+            old->DetachObject(nullptr);
+            // Hiding the field that has the focus would pass the focus on along the chain,
+            // possibly into another Library's window, which then shows its own object here.
+            // The focus waits on this window instead, for the page that comes next.
+            if (hadFocus) {
+                setFocusProxy(nullptr);
+                setFocus(Qt::OtherFocusReason);
+            }
+            old->hide();
+            // Should something have shown another page meanwhile, that page stands.
+            if (m_visible != index)
+                return;
+        }
         CObjectPage* page = VisiblePage();
         if (page) {
             page->AttachObject(m_current);
@@ -176,7 +187,7 @@ void CObjectProp::ShowPage(int index) {
         }
         m_noProperties->setVisible(page == nullptr);
         setFocusProxy(page);
-        if (hadFocus && !isAncestorOf(QWidget::focusWidget()))
+        if (hadFocus && (QWidget::focusWidget() == this || !isAncestorOf(QWidget::focusWidget())))
             setFocus(Qt::OtherFocusReason);
         return;
     }
