@@ -9,6 +9,7 @@
 #include "model/TextUtil.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
+#include "ui/frame/AccessibleName.h"
 #include "ui/frame/ModelText.h"
 
 #include <QAbstractListModel>
@@ -82,6 +83,7 @@ public:
             auto* button = new QToolButton;
             button->setObjectName(up ? QStringLiteral("spinUp") : QStringLiteral("spinDown"));
             button->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
+            button->setAccessibleName(up ? tr("Step up") : tr("Step down"));
             button->setFocusPolicy(Qt::NoFocus);
             button->setAutoRepeat(true);
             button->setFixedSize(field->fontMetrics().averageCharWidth() * 2 + 6,
@@ -159,6 +161,7 @@ CCommandPage::CCommandPage(QWidget* parent)
         list->setUniformItemSizes(true); // the list may hold very many names
     auto* commandLabel = new QLabel(tr("&Command:"));
     commandLabel->setBuddy(m_commandBox);
+    NameAfterCaption(m_commandBox->lineEdit(), commandLabel->text());
 
     m_slider->setRange(0, kSliderSteps);
     m_slider->setTickInterval(10);
