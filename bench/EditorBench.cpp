@@ -9,7 +9,8 @@
 //   alias     selecting the Alias of 10,000 commands in the Module Pane (the Command Pane
 //             lists them, the Property Window shows the Alias)
 //   command   selecting its first command in the Command Pane (the command page shown)
-//   keystroke typing a Definition's name into the command page's command box, per key
+//   first key the first keystroke in the command page's command box (clearing it)
+//   keystroke typing a Definition's name into the command box, per key
 //   save      File Save of the Library (all Game scripts written)
 //
 //   build/bin/editor_bench [MODULES]      (default 10: about 1,000,000 objects)
@@ -18,6 +19,7 @@
 
 #include "app/CVantorApp.h"
 #include "document/CVantorDoc.h"
+#include "document/CommandOffers.h"
 #include "model/CCmdFrag.h"
 #include "model/CScript.h"
 #include "model/CVAlias.h"
@@ -163,6 +165,19 @@ int main(int argc, char** argv) {
                 window->CommandView().Model()->rowCount({}));
 
     CCmdFrag& fragment = *big->GetCommand(0);
+    if (qEnvironmentVariableIsSet("VANTOR_BENCH_OFFERS")) {
+        CommandOffers offers;
+        std::vector<const CVCommand*> offered;
+        const int repeats = std::max(1, qEnvironmentVariableIntValue("VANTOR_BENCH_OFFERS"));
+        double updateMs = 0;
+        for (int i = 0; i < repeats; ++i) {
+            offers.Clear();
+            updateMs = Time([&] { offers.Update(library); });
+        }
+        const double offeredMs = Time([&] { offered = offers.Offered(modules - 1); });
+        std::printf("offers: update %.1f ms, offered %.1f ms (%zu)\n", updateMs, offeredMs,
+                    offered.size());
+    }
     const double commandMs = Time([&] {
         window->ActivatePane(2);
         window->CommandView().SelectFragment(fragment);
@@ -178,8 +193,12 @@ int main(int argc, char** argv) {
     QLineEdit* edit = box->lineEdit();
     edit->setFocus(Qt::MouseFocusReason);
     edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    Paint(frame);
+    // The first keystroke after showing the fragment: the name cleared.
+    const double firstMs = Time([&] {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        Paint(frame);
+    });
+    std::printf("first key  %9.1f ms\n", firstMs);
     std::vector<double> keys;
     for (const QChar c : QStringLiteral("def9_39999")) {
         keys.push_back(Time([&] {

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vantor {
@@ -19,7 +18,9 @@ class CVCommand;
 ///
 /// The index covers every Module at once, so a lookup for any Module is one hash probe and
 /// a short search, whatever the Library's size. It is rebuilt only when the Library's
-/// objects changed since it was built (CVantorDoc::GetRevision).
+/// objects changed since it was built (CVantorDoc::GetRevision). Building it groups the
+/// names by hash, with no sort and one allocation per table; the names are put in order only
+/// when a full list is first asked for.
 class CommandOffers {
 public:
     /// Brings the index up to date with `library`; nothing to do when it already is.
@@ -36,24 +37,36 @@ public:
 
 private:
     struct Entry {
-        std::string key; // the name in upper case
         int moduleRow;
-        std::size_t order; // place in the walk, so that sorting keeps the walk's order
         const CVCommand* command;
     };
-    struct Range {
+    /// One upper-cased name: its text in m_text and its run of entries in walk order.
+    struct Key {
+        std::size_t textOffset;
+        std::size_t textLength;
         std::size_t first;
         std::size_t count;
     };
 
-    const Entry* Winner(const Range& range, int moduleRow) const;
+    std::string_view KeyText(const Key& key) const {
+        return std::string_view(m_text).substr(key.textOffset, key.textLength);
+    }
+    struct TableSlot {
+        std::uint32_t hash = 0;
+        std::uint32_t key = 0; // key index + 1, 0 when empty
+    };
+    static std::uint32_t Hash(std::string_view upper);
+    /// The slot of m_slots that holds `upper`, or the empty slot where it would go.
+    std::size_t Slot(std::string_view upper, std::uint32_t hash) const;
+    const Entry* Winner(const Key& key, int moduleRow) const;
 
     const CVantorDoc* m_library = nullptr;
     std::uint64_t m_revision = 0;
-    // Every offered object, sorted by key, then by walk order; each key's run of entries.
-    std::vector<Entry> m_entries;
-    std::unordered_map<std::string_view, Range> m_byKey;
-    std::vector<Range> m_keys; // the runs in key order
+    std::string m_text;                          // every upper-cased name, one after the other
+    std::vector<Entry> m_entries;                // grouped by name, each group in walk order
+    std::vector<Key> m_keys;                     // in order of first appearance
+    std::vector<TableSlot> m_slots;              // open addressing, by hash
+    mutable std::vector<std::uint32_t> m_sorted; // key indexes by name, made on first need
 };
 
 } // namespace vantor

@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,41 @@ public:
 
 private:
     std::vector<std::string> m_names;
+};
+
+/// The command box. Its list is filled only when the user comes to need it: before it opens,
+/// before the arrow keys or the wheel step through it. Showing a fragment of a Library of
+/// a million objects then sorts no names.
+class OfferBox : public QComboBox {
+public:
+    explicit OfferBox(std::function<void()> fillList) : m_fillList(std::move(fillList)) {}
+
+    void showPopup() override {
+        m_fillList();
+        QComboBox::showPopup();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            m_fillList();
+            break;
+        default:
+            break;
+        }
+        QComboBox::keyPressEvent(event);
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        m_fillList();
+        QComboBox::wheelEvent(event);
+    }
+
+private:
+    std::function<void()> m_fillList;
 };
 
 /// The up-down buttons at the number field's right edge: each step writes the field's value
@@ -132,12 +168,12 @@ private:
 };
 
 CCommandPage::CCommandPage(QWidget* parent)
-    : CObjectPage(parent), m_commandBox(new QComboBox), m_offered(new OfferedNamesModel(this)),
-      m_paramLabel(new QLabel(tr("&Param:"))), m_number(new QLineEdit),
-      m_spinner(new Spinner(m_number)), m_slider(new QSlider(Qt::Horizontal)),
-      m_text(new QLineEdit), m_switches(new QButtonGroup(this)),
-      m_on(new QPushButton(tr("O&N (+)"))), m_off(new QPushButton(tr("O&FF (-)"))),
-      m_third(new QPushButton(tr("&Toggle"))) {
+    : CObjectPage(parent), m_commandBox(new OfferBox([this] { FillList(); })),
+      m_offered(new OfferedNamesModel(this)), m_paramLabel(new QLabel(tr("&Param:"))),
+      m_number(new QLineEdit), m_spinner(new Spinner(m_number)),
+      m_slider(new QSlider(Qt::Horizontal)), m_text(new QLineEdit),
+      m_switches(new QButtonGroup(this)), m_on(new QPushButton(tr("O&N (+)"))),
+      m_off(new QPushButton(tr("O&FF (-)"))), m_third(new QPushButton(tr("&Toggle"))) {
     setObjectName(QStringLiteral("commandPage"));
     m_commandBox->setObjectName(QStringLiteral("commandBox"));
     m_paramLabel->setObjectName(QStringLiteral("paramLabel"));
@@ -233,6 +269,10 @@ bool CCommandPage::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = event->type() == QEvent::KeyPress &&
                            (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        if (enter || (leaving && m_typed)) {
+            // The box matches the text against its list: the list must be there.
+            FillList();
+        }
         if (leaving || enter) {
             m_leavingBox = true;
             QTimer::singleShot(0, this, [this] { m_leavingBox = false; });
@@ -262,27 +302,47 @@ void CCommandPage::LoadFromObject() {
         return;
     int moduleRow = -1;
     CVantorDoc* library = Library(moduleRow);
-    // The list is made again only when the Library changed or the fragment is in another
-    // Module than the one the list was made for.
+    // The list is emptied, to be made again when it is needed, only when the Library changed
+    // or the fragment is in another Module than the one the list was made for.
     const ListKey key{library, library ? library->GetRevision() : 0, moduleRow};
     if (!(key == m_listKey)) {
-        std::vector<std::string> names;
-        if (library) {
-            m_offers.Update(*library);
-            const std::vector<const CVCommand*> offered = m_offers.Offered(moduleRow);
-            names.reserve(offered.size());
-            for (const CVCommand* command : offered)
-                names.push_back(command->GetName());
-        } else {
+        if (!library)
             m_offers.Clear();
-        }
-        m_offered->SetNames(std::move(names));
+        m_offered->SetNames({});
         m_listKey = key;
+        m_listFilled = false;
     }
+    m_typed = false;
     // Showing the fragment's name is not an edit: nothing is applied.
     m_commandBox->setCurrentIndex(-1);
     m_commandBox->setEditText(FromModelText(fragment->GetCommand()));
     LayOut();
+}
+
+void CCommandPage::FillList() {
+    if (m_listFilled)
+        return;
+    m_listFilled = true;
+    int moduleRow = -1;
+    CVantorDoc* library = Library(moduleRow);
+    if (!library)
+        return;
+    m_offers.Update(*library);
+    const std::vector<const CVCommand*> offered = m_offers.Offered(moduleRow);
+    std::vector<std::string> names;
+    names.reserve(offered.size());
+    for (const CVCommand* command : offered)
+        names.push_back(command->GetName());
+    // Filling the list clears the box's text: what the user sees and typed stays as it was.
+    QLineEdit* edit = m_commandBox->lineEdit();
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const bool modified = edit->isModified();
+    m_offered->SetNames(std::move(names));
+    m_commandBox->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
+    edit->setModified(modified);
 }
 
 void CCommandPage::SaveToObject() {
@@ -296,6 +356,7 @@ void CCommandPage::ApplyCommand(const QString& text) {
     CCmdFrag* fragment = Fragment();
     if (!fragment)
         return;
+    m_typed = true;
     const CVCommand* command = nullptr;
     int moduleRow = -1;
     if (CVantorDoc* library = Library(moduleRow)) {

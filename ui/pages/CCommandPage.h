@@ -39,6 +39,8 @@ private:
     /// The Library and the row of the Module that hold the fragment (null, -1: none).
     CVantorDoc* Library(int& moduleRow) const;
     void ApplyCommand(const QString& text);
+    /// Fills the command box's list, if it is not filled for the current fragment yet.
+    void FillList();
     void LayOut();
     void CommitNumber();
     void CommitText();
@@ -67,7 +69,9 @@ private:
     };
 
     CommandOffers m_offers;
-    ListKey m_listKey; // what the list in the command box was made for
+    ListKey m_listKey;         // what the list in the command box was made for
+    bool m_listFilled = false; // the list holds the names for m_listKey
+    bool m_typed = false;      // the user typed in the box since the fragment was shown
     float m_sliderStep = 0;
     bool m_sliderAction = false; // a user's slider action whose value change is under way
     bool m_leavingBox = false;   // the box's own matching as the user leaves it or hits Enter
