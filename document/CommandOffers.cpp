@@ -7,156 +7,194 @@
 #include "model/CVObList.h"
 #include "model/ModelCodes.h"
 
+#include <queue>
+
 #include <algorithm>
 #include <functional>
+#include <unordered_set>
 #include <utility>
 
 namespace vantor {
-
-void CommandOffers::Clear() {
-    m_library = nullptr;
-    m_revision = 0;
-    m_text.clear();
-    m_entries.clear();
-    m_keys.clear();
-    m_slots.clear();
-    m_sorted.clear();
-}
-
-std::size_t CommandOffers::Slot(std::string_view upper, std::uint32_t hash) const {
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t slot = hash & mask;
-    // The hash kept in the slot spares a look at the name of every other key met on the way.
-    while (m_slots[slot].key != 0 &&
-           (m_slots[slot].hash != hash || KeyText(m_keys[m_slots[slot].key - 1]) != upper))
-        slot = (slot + 1) & mask;
-    return slot;
-}
 
 std::uint32_t CommandOffers::Hash(std::string_view upper) {
     return static_cast<std::uint32_t>(std::hash<std::string_view>{}(upper));
 }
 
-// Two passes over the walk: the first meets each name and counts its entries, the second
-// puts each entry at its name's place, so that every name's entries follow the walk.
-void CommandOffers::Update(const CVantorDoc& library) {
-    if (m_library == &library && m_revision == library.GetRevision())
-        return;
-    Clear();
-    std::vector<const CVObList*> lists;
-    std::size_t objects = 0;
-    for (int row = 0; row < library.GetModuleCount(); ++row) {
-        for (int listType : {TypeDefinitionList, TypeAliasList}) {
-            const CVObList* list = library.GetModule(row)->GetList(listType);
-            lists.push_back(list);
-            if (list)
-                objects += static_cast<std::size_t>(list->GetChildCount());
-        }
-    }
-    struct Met {
-        std::uint32_t key;
-        int moduleRow;
-        const CVCommand* command;
-    };
-    std::vector<Met> walk;
-    walk.reserve(objects);
-    m_keys.reserve(objects);
-    m_text.reserve(objects * 16);
-    std::size_t slots = 16;
-    while (slots < objects * 2)
-        slots *= 2;
-    m_slots.assign(slots, {});
+std::size_t CommandOffers::ModuleIndex::SlotOf(std::string_view upper, std::uint32_t hash) const {
+    const std::size_t mask = table.size() - 1;
+    std::size_t slot = hash & mask;
+    // The hash kept in the slot spares a look at the name of every other key met on the way.
+    while (table[slot].key != 0 &&
+           (table[slot].hash != hash || KeyText(keys[table[slot].key - 1]) != upper))
+        slot = (slot + 1) & mask;
+    return slot;
+}
 
-    for (std::size_t l = 0; l < lists.size(); ++l) {
-        const CVObList* list = lists[l];
+const CVCommand* CommandOffers::ModuleIndex::Find(std::string_view upper,
+                                                  std::uint32_t hash) const {
+    const std::uint32_t key = table[SlotOf(upper, hash)].key;
+    return key == 0 ? nullptr : keys[key - 1].command;
+}
+
+void CommandOffers::ModuleIndex::Build(const CVConfig& module) {
+    revision = module.GetContentRevision();
+    text.clear();
+    keys.clear();
+    sorted.clear();
+    std::size_t objects = 0;
+    for (int listType : {TypeDefinitionList, TypeAliasList})
+        if (const CVObList* list = module.GetList(listType))
+            objects += static_cast<std::size_t>(list->GetChildCount());
+    std::size_t size = 16;
+    while (size < objects * 2)
+        size *= 2;
+    table.assign(size, {});
+    keys.reserve(objects);
+    text.reserve(objects * 12);
+
+    // Definitions, then Aliases: a later command of the same name replaces an earlier one.
+    for (int listType : {TypeDefinitionList, TypeAliasList}) {
+        const CVObList* list = module.GetList(listType);
         if (!list)
             continue;
-        const int row = static_cast<int>(l / 2);
         for (int i = 0; i < list->GetChildCount(); ++i) {
             const auto* command = dynamic_cast<const CVCommand*>(list->GetChild(i));
             if (!command || command->GetDefParamType() == ParamUnset)
                 continue;
             const std::string& name = command->GetName();
-            const std::size_t offset = m_text.size();
+            const std::size_t offset = text.size();
             for (char c : name)
-                m_text.push_back(ascii::ToUpper(c));
-            const std::string_view upper = std::string_view(m_text).substr(offset);
+                text.push_back(ascii::ToUpper(c));
+            const std::string_view upper = std::string_view(text).substr(offset);
             const std::uint32_t hash = Hash(upper);
-            const std::size_t slot = Slot(upper, hash);
-            if (m_slots[slot].key == 0) {
-                m_keys.push_back({offset, name.size(), 0, 0});
-                m_slots[slot] = {hash, static_cast<std::uint32_t>(m_keys.size())};
+            const std::size_t slot = SlotOf(upper, hash);
+            if (table[slot].key == 0) {
+                keys.push_back({offset, name.size(), command});
+                table[slot] = {hash, static_cast<std::uint32_t>(keys.size())};
             } else {
-                m_text.resize(offset); // the name is already there
+                keys[table[slot].key - 1].command = command;
+                text.resize(offset); // the name is already there
             }
-            const std::uint32_t key = m_slots[slot].key - 1;
-            ++m_keys[key].count;
-            walk.push_back({key, row, command});
         }
     }
-    std::size_t first = 0;
-    for (Key& key : m_keys) {
-        key.first = first;
-        first += key.count;
-        key.count = 0;
-    }
-    m_entries.resize(walk.size());
-    for (const Met& met : walk) {
-        Key& key = m_keys[met.key];
-        m_entries[key.first + key.count++] = {met.moduleRow, met.command};
-    }
-    m_library = &library;
-    m_revision = library.GetRevision();
 }
 
-// Within a name's run the entries follow the walk, so their Module rows never decrease: the
-// winner is the last entry whose Module is not after the fragment's.
-const CommandOffers::Entry* CommandOffers::Winner(const Key& key, int moduleRow) const {
-    const auto begin = m_entries.begin() + static_cast<std::ptrdiff_t>(key.first);
-    const auto end = begin + static_cast<std::ptrdiff_t>(key.count);
-    const auto after = std::upper_bound(
-        begin, end, moduleRow, [](int row, const Entry& entry) { return row < entry.moduleRow; });
-    return after == begin ? nullptr : &*(after - 1);
+// The names are sorted by their first eight bytes as one number and by the whole text where
+// those are equal: the order of the bytes compared one by one.
+const std::vector<std::uint32_t>& CommandOffers::ModuleIndex::Sorted() const {
+    if (sorted.size() == keys.size())
+        return sorted;
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> order(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const std::string_view name = KeyText(keys[k]);
+        std::uint64_t prefix = 0;
+        for (std::size_t i = 0; i < 8; ++i)
+            prefix = (prefix << 8) | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0U);
+        order[k] = {prefix, static_cast<std::uint32_t>(k)};
+    }
+    std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return KeyText(keys[a.second]) < KeyText(keys[b.second]);
+    });
+    sorted.clear();
+    sorted.reserve(order.size());
+    for (const auto& entry : order)
+        sorted.push_back(entry.second);
+    return sorted;
+}
+
+void CommandOffers::Clear() {
+    m_library = nullptr;
+    m_revision = 0;
+    m_modules.clear();
+    m_rows.clear();
+}
+
+bool CommandOffers::Update(const CVantorDoc& library, int budget) {
+    if (m_library == &library && m_revision == library.GetRevision())
+        return true;
+    if (m_library != &library)
+        m_modules.clear();
+    m_library = &library;
+    m_revision = 0;
+    // Indexes of Modules that left the Library go: their objects may be gone.
+    std::unordered_set<const CVConfig*> present;
+    for (int row = 0; row < library.GetModuleCount(); ++row)
+        present.insert(library.GetModule(row));
+    for (auto it = m_modules.begin(); it != m_modules.end();)
+        it = present.count(it->first) ? std::next(it) : m_modules.erase(it);
+
+    m_rows.clear();
+    int built = 0;
+    bool complete = true;
+    for (int row = 0; row < library.GetModuleCount(); ++row) {
+        const CVConfig* module = library.GetModule(row);
+        ModuleIndex& index = m_modules[module];
+        // A revision of 0 is unknown: never trusted.
+        if (index.table.empty() || index.revision != module->GetContentRevision() ||
+            index.revision == 0) {
+            if (budget >= 0 && built >= budget) {
+                complete = false;
+            } else {
+                index.Build(*module);
+                ++built;
+            }
+        }
+        m_rows.push_back(&index);
+    }
+    if (complete)
+        m_revision = library.GetRevision();
+    return complete;
 }
 
 const CVCommand* CommandOffers::Find(std::string_view name, int moduleRow) const {
-    if (m_slots.empty())
+    if (moduleRow < 0 || m_rows.empty())
         return nullptr;
     const std::string upper = ascii::ToUpper(name);
-    const std::uint32_t key = m_slots[Slot(upper, Hash(upper))].key;
-    if (key == 0)
-        return nullptr;
-    const Entry* winner = Winner(m_keys[key - 1], moduleRow);
-    return winner ? winner->command : nullptr;
+    const std::uint32_t hash = Hash(upper);
+    for (int row = std::min(moduleRow, static_cast<int>(m_rows.size()) - 1); row >= 0; --row)
+        if (const CVCommand* command = m_rows[static_cast<std::size_t>(row)]->Find(upper, hash))
+            return command;
+    return nullptr;
 }
 
-// The names are sorted once per index, by their first eight bytes as one number and by the
-// whole text where those are equal: the order of the bytes compared one by one.
+// A merge of the Modules' sorted names; of equal names the latest Module's command wins.
 std::vector<const CVCommand*> CommandOffers::Offered(int moduleRow) const {
-    if (m_sorted.size() != m_keys.size()) {
-        std::vector<std::pair<std::uint64_t, std::uint32_t>> order(m_keys.size());
-        for (std::size_t k = 0; k < m_keys.size(); ++k) {
-            const std::string_view text = KeyText(m_keys[k]);
-            std::uint64_t prefix = 0;
-            for (std::size_t i = 0; i < 8; ++i)
-                prefix =
-                    (prefix << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0);
-            order[k] = {prefix, static_cast<std::uint32_t>(k)};
-        }
-        std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
-            if (a.first != b.first)
-                return a.first < b.first;
-            return KeyText(m_keys[a.second]) < KeyText(m_keys[b.second]);
-        });
-        m_sorted.clear();
-        m_sorted.reserve(order.size());
-        for (const auto& [prefix, key] : order)
-            m_sorted.push_back(key);
-    }
     std::vector<const CVCommand*> offered;
-    for (std::uint32_t key : m_sorted)
-        if (const Entry* winner = Winner(m_keys[key], moduleRow))
-            offered.push_back(winner->command);
+    if (moduleRow < 0 || m_rows.empty())
+        return offered;
+    const std::size_t rows = std::min(static_cast<std::size_t>(moduleRow) + 1, m_rows.size());
+    struct Cursor {
+        std::string_view name;
+        std::size_t row;
+        std::size_t at;
+    };
+    // The smallest name first; of equal names the latest Module first.
+    const auto later = [](const Cursor& a, const Cursor& b) {
+        return a.name != b.name ? a.name > b.name : a.row < b.row;
+    };
+    std::priority_queue<Cursor, std::vector<Cursor>, decltype(later)> heads(later);
+    for (std::size_t row = 0; row < rows; ++row) {
+        const ModuleIndex& index = *m_rows[row];
+        if (!index.Sorted().empty())
+            heads.push({index.KeyText(index.keys[index.Sorted()[0]]), row, 0});
+    }
+    std::string_view last;
+    bool any = false;
+    while (!heads.empty()) {
+        const Cursor head = heads.top();
+        heads.pop();
+        const ModuleIndex& index = *m_rows[head.row];
+        if (!any || head.name != last) {
+            offered.push_back(index.keys[index.Sorted()[head.at]].command);
+            last = head.name;
+            any = true;
+        }
+        if (head.at + 1 < index.Sorted().size())
+            heads.push(
+                {index.KeyText(index.keys[index.Sorted()[head.at + 1]]), head.row, head.at + 1});
+    }
     return offered;
 }
 

@@ -173,7 +173,8 @@ CCommandPage::CCommandPage(QWidget* parent)
       m_number(new QLineEdit), m_spinner(new Spinner(m_number)),
       m_slider(new QSlider(Qt::Horizontal)), m_text(new QLineEdit),
       m_switches(new QButtonGroup(this)), m_on(new QPushButton(tr("O&N (+)"))),
-      m_off(new QPushButton(tr("O&FF (-)"))), m_third(new QPushButton(tr("&Toggle"))) {
+      m_off(new QPushButton(tr("O&FF (-)"))), m_third(new QPushButton(tr("&Toggle"))),
+      m_indexStep(new QTimer(this)) {
     setObjectName(QStringLiteral("commandPage"));
     m_commandBox->setObjectName(QStringLiteral("commandBox"));
     m_paramLabel->setObjectName(QStringLiteral("paramLabel"));
@@ -252,6 +253,13 @@ CCommandPage::CCommandPage(QWidget* parent)
         if (!m_leavingBox)
             ApplyCommand(m_commandBox->itemText(index));
     });
+    m_indexStep->setSingleShot(true);
+    m_indexStep->setInterval(0);
+    connect(m_indexStep, &QTimer::timeout, this, [this] {
+        int moduleRow = -1;
+        if (CVantorDoc* library = Library(moduleRow); library && !m_offers.Update(*library, 1))
+            m_indexStep->start();
+    });
     connect(m_switches, &QButtonGroup::idClicked, this, &CCommandPage::SwitchClicked);
     connect(m_slider, &QSlider::actionTriggered, this, [this] { m_sliderAction = true; });
     connect(m_slider, &QSlider::valueChanged, this, &CCommandPage::SliderValueChanged);
@@ -313,6 +321,10 @@ void CCommandPage::LoadFromObject() {
         m_listFilled = false;
     }
     m_typed = false;
+    // The index is brought up to date in idle steps, one Module at a time, so that the first
+    // keystroke finds it ready without the page ever waiting for a whole big Library.
+    if (library)
+        m_indexStep->start();
     // Showing the fragment's name is not an edit: nothing is applied.
     m_commandBox->setCurrentIndex(-1);
     m_commandBox->setEditText(FromModelText(fragment->GetCommand()));

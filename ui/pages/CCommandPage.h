@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QTimer;
 
 namespace vantor {
 
@@ -61,6 +62,7 @@ private:
     QPushButton* m_on;
     QPushButton* m_off;
     QPushButton* m_third;
+    QTimer* m_indexStep; // builds the offers index in idle steps
     struct ListKey {
         const CVantorDoc* library = nullptr;
         std::uint64_t revision = 0;
