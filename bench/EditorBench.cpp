@@ -20,6 +20,7 @@
 // Start-up to a shown window of the real program is measured by bench/startup.sh.
 
 #include "app/CVantorApp.h"
+#include "bench/BenchSteps.h"
 #include "document/CVantorDoc.h"
 #include "model/CCmdFrag.h"
 #include "model/CScript.h"
@@ -43,7 +44,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -51,26 +51,12 @@
 #include <vector>
 
 using namespace vantor;
+using bench::Paint;
+using bench::Time;
 
 namespace {
 
 constexpr int kBigAlias = 10000;
-
-double Ms(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-template <typename Step> double Time(Step step) {
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return Ms(std::chrono::steady_clock::now() - start);
-}
-
-// Handles what the step queued and paints the main window, as the screen would.
-void Paint(QWidget& window) {
-    QCoreApplication::processEvents();
-    window.grab();
-}
 
 std::unique_ptr<CVConfig> MakeModule(int m, bool last, std::size_t& objects) {
     auto module = std::make_unique<CVConfig>();
