@@ -12,6 +12,7 @@
 //   first key the first keystroke in the command page's command box (clearing it), a second
 //             after the command was shown
 //   keystroke typing a Definition's name into the command box, per key
+//   open list opening the command box's list of every offered name
 //   key after a rename  a keystroke right after a Definition of the first Module was renamed
 //   save      File Save of the Library (all Game scripts written)
 //
@@ -185,6 +186,14 @@ int main(int argc, char** argv) {
     std::sort(keys.begin(), keys.end());
     std::printf("keystroke  %9.1f ms median, %.1f ms slowest of %zu (command now \"%s\")\n",
                 keys[keys.size() / 2], keys.back(), keys.size(), fragment.GetCommand().c_str());
+
+    // The command box's list opened (filled with every offered name) and closed.
+    const double listMs = Time([&] {
+        box->showPopup();
+        Paint(frame);
+    });
+    std::printf("open list  %9.1f ms   (%d names)\n", listMs, box->count());
+    box->hidePopup();
 
     // A Definition renamed in the first Module, then a keystroke: only that Module's part of
     // the command index is made again.

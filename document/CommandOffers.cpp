@@ -77,6 +77,8 @@ void CommandOffers::ModuleIndex::Build(const CVConfig& module) {
             }
         }
     }
+    // Sorted now, while the Module's names are at hand, rather than when a list is asked for.
+    Sorted();
 }
 
 // The names are sorted by their first eight bytes as one number and by the whole text where

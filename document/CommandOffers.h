@@ -59,7 +59,7 @@ private:
         /// The slot that holds `upper`, or the empty slot where it would go.
         std::size_t SlotOf(std::string_view upper, std::uint32_t hash) const;
         const CVCommand* Find(std::string_view upper, std::uint32_t hash) const;
-        /// Key indexes in name order, made on first need.
+        /// Key indexes in name order.
         const std::vector<std::uint32_t>& Sorted() const;
 
         std::uint64_t revision = 0; // the Module's content revision when built

@@ -43,28 +43,42 @@ constexpr int kSliderSteps = 100;
 } // namespace
 
 /// The command box's list: the offered names, already sorted. Holds copies of the names, so
-/// that nothing it shows can outlive its object.
+/// that nothing it shows can outlive its object; all of them in one block of text, so that a
+/// list of a million names is one allocation to make and to free.
 class OfferedNamesModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetNames(std::vector<std::string> names) {
+    void SetNames(const std::vector<const CVCommand*>& commands) {
         beginResetModel();
-        m_names = std::move(names);
+        m_text.clear();
+        m_ends.clear();
+        std::size_t length = 0;
+        for (const CVCommand* command : commands)
+            length += command->GetName().size();
+        m_text.reserve(length);
+        m_ends.reserve(commands.size());
+        for (const CVCommand* command : commands) {
+            m_text += command->GetName();
+            m_ends.push_back(m_text.size());
+        }
         endResetModel();
     }
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : static_cast<int>(m_names.size());
+        return parent.isValid() ? 0 : static_cast<int>(m_ends.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= static_cast<int>(m_names.size()) ||
+        if (!index.isValid() || index.row() >= static_cast<int>(m_ends.size()) ||
             (role != Qt::DisplayRole && role != Qt::EditRole))
             return {};
-        return FromModelText(m_names[static_cast<std::size_t>(index.row())]);
+        const auto row = static_cast<std::size_t>(index.row());
+        const std::size_t begin = row == 0 ? 0 : m_ends[row - 1];
+        return FromModelText(std::string_view(m_text).substr(begin, m_ends[row] - begin));
     }
 
 private:
-    std::vector<std::string> m_names;
+    std::string m_text;              // the names one after the other
+    std::vector<std::size_t> m_ends; // where each name ends in m_text
 };
 
 /// The command box. Its list is filled only when the user comes to need it: before it opens,
@@ -340,17 +354,12 @@ void CCommandPage::FillList() {
     if (!library)
         return;
     m_offers.Update(*library);
-    const std::vector<const CVCommand*> offered = m_offers.Offered(moduleRow);
-    std::vector<std::string> names;
-    names.reserve(offered.size());
-    for (const CVCommand* command : offered)
-        names.push_back(command->GetName());
     // Filling the list clears the box's text: what the user sees and typed stays as it was.
     QLineEdit* edit = m_commandBox->lineEdit();
     const QString text = edit->text();
     const int cursor = edit->cursorPosition();
     const bool modified = edit->isModified();
-    m_offered->SetNames(std::move(names));
+    m_offered->SetNames(m_offers.Offered(moduleRow));
     m_commandBox->setCurrentIndex(-1);
     edit->setText(text);
     edit->setCursorPosition(cursor);
