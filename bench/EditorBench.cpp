@@ -21,6 +21,7 @@
 // Start-up to a shown window of the real program is measured by bench/startup.sh.
 
 #include "app/CVantorApp.h"
+#include "bench/BenchLibrary.h"
 #include "bench/BenchSteps.h"
 #include "document/CVantorDoc.h"
 #include "model/CCmdFrag.h"
@@ -69,15 +70,7 @@ std::unique_ptr<CVConfig> MakeModule(int m, bool last, std::size_t& objects) {
         definition->SetDefParamType(j % 2 ? ParamInteger : ParamReal);
         module->GetList(TypeDefinitionList)->AddChild(std::move(definition));
     }
-    for (int j = 0; j < 30000; ++j) {
-        auto alias = std::make_unique<CVAlias>();
-        alias->Rename("alias" + std::to_string(m) + "_" + std::to_string(j));
-        auto fragment = std::make_unique<CCmdFrag>();
-        fragment->SetCommand("say");
-        alias->AddCommand(std::move(fragment));
-        module->GetList(TypeAliasList)->AddChild(std::move(alias));
-        module->GetList(TypeBindList)->AddChild(std::make_unique<CVBind>());
-    }
+    bench::AddAliasesAndBinds(*module, m, 30000);
     objects += 100000;
     if (last) {
         auto alias = std::make_unique<CVAlias>();

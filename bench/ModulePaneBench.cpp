@@ -20,6 +20,7 @@
 // The file goes to a fresh folder under $TMPDIR, removed at the end.
 
 #include "app/AppSettings.h"
+#include "bench/BenchLibrary.h"
 #include "bench/BenchSteps.h"
 #include "document/CVantorDoc.h"
 #include "model/CCmdFrag.h"
@@ -69,15 +70,7 @@ std::unique_ptr<CVConfig> MakeModule(int m, std::size_t& objects) {
     objects += static_cast<std::size_t>(definitionCount);
     if (m == 0)
         return module;
-    for (int j = 0; j < 30000; ++j) {
-        auto alias = std::make_unique<CVAlias>();
-        alias->Rename("alias" + std::to_string(m) + "_" + std::to_string(j));
-        auto fragment = std::make_unique<CCmdFrag>();
-        fragment->SetCommand("say");
-        alias->AddCommand(std::move(fragment));
-        module->GetList(TypeAliasList)->AddChild(std::move(alias));
-        module->GetList(TypeBindList)->AddChild(std::make_unique<CVBind>());
-    }
+    bench::AddAliasesAndBinds(*module, m, 30000);
     objects += 60000;
     return module;
 }
