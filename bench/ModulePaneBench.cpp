@@ -20,6 +20,8 @@
 // The file goes to a fresh folder under $TMPDIR, removed at the end.
 
 #include "app/AppSettings.h"
+#include "bench/BenchLibrary.h"
+#include "bench/BenchSteps.h"
 #include "document/CVantorDoc.h"
 #include "model/CCmdFrag.h"
 #include "model/CVAlias.h"
@@ -40,27 +42,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 using namespace vantor;
+using bench::Paint;
+using bench::Time;
 
 namespace {
 
 constexpr int kBigList = 100000;
-
-double Ms(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-template <typename Step> double Time(Step step) {
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return Ms(std::chrono::steady_clock::now() - start);
-}
 
 std::unique_ptr<CVConfig> MakeModule(int m, std::size_t& objects) {
     auto module = std::make_unique<CVConfig>();
@@ -77,23 +70,9 @@ std::unique_ptr<CVConfig> MakeModule(int m, std::size_t& objects) {
     objects += static_cast<std::size_t>(definitionCount);
     if (m == 0)
         return module;
-    for (int j = 0; j < 30000; ++j) {
-        auto alias = std::make_unique<CVAlias>();
-        alias->Rename("alias" + std::to_string(m) + "_" + std::to_string(j));
-        auto fragment = std::make_unique<CCmdFrag>();
-        fragment->SetCommand("say");
-        alias->AddCommand(std::move(fragment));
-        module->GetList(TypeAliasList)->AddChild(std::move(alias));
-        module->GetList(TypeBindList)->AddChild(std::make_unique<CVBind>());
-    }
+    bench::AddAliasesAndBinds(*module, m, 30000);
     objects += 60000;
     return module;
-}
-
-// Paints the window now, as the screen would.
-void Paint(QWidget& window) {
-    QCoreApplication::processEvents();
-    window.grab();
 }
 
 struct Shown {

@@ -137,6 +137,7 @@ int CVantorDoc::InsertModuleAt(std::size_t row, std::unique_ptr<CVConfig> module
     m_modules.insert(m_modules.begin() + r, std::move(module));
     RenumberModules(row);
     Revise();
+    m_modules[row]->SetContentRevision(m_revision);
     if (m_observer)
         m_observer->ModulesInserted(r, 1);
     return r;
@@ -346,6 +347,16 @@ void CVantorDoc::Revise() {
     m_revision = ++s_lastRevision;
 }
 
+// A change below a Module moves the Module's content revision along with the Library's.
+void CVantorDoc::ReviseModuleOf(CMTObj& node) {
+    Revise();
+    CMTObj* top = &node;
+    while (top->GetParent() != nullptr)
+        top = top->GetParent();
+    if (auto* module = dynamic_cast<CVConfig*>(top))
+        module->SetContentRevision(m_revision);
+}
+
 void CVantorDoc::DeleteContents() {
     if (m_observer)
         m_observer->ContentsAboutToBeDestroyed();
@@ -482,7 +493,7 @@ void CVantorDoc::ChildrenAboutToBeInserted(CMTObj& parent, int row, int count) {
 }
 
 void CVantorDoc::ChildrenInserted(CMTObj& parent, int row, int count) {
-    Revise();
+    ReviseModuleOf(parent);
     if (m_observer)
         m_observer->ChildrenInserted(parent, row, count);
 }
@@ -493,7 +504,7 @@ void CVantorDoc::ChildrenAboutToBeRemoved(CMTObj& parent, int row, int count) {
 }
 
 void CVantorDoc::ChildrenRemoved(CMTObj& parent, int row, int count) {
-    Revise();
+    ReviseModuleOf(parent);
     if (m_observer)
         m_observer->ChildrenRemoved(parent, row, count);
 }
@@ -519,7 +530,7 @@ void CVantorDoc::CommandsRemoved(CMTObj& owner, int row, int count) {
 }
 
 void CVantorDoc::NodeChanged(CMTObj& node, unsigned what) {
-    Revise();
+    ReviseModuleOf(node);
     if (m_observer)
         m_observer->NodeChanged(node, what);
 }

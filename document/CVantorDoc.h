@@ -234,6 +234,7 @@ private:
     void RenumberGames(std::size_t from);
     void DestroyContents();
     void Revise();
+    void ReviseModuleOf(CMTObj& node);
 
     DocumentObserver* m_observer = nullptr;
     ModuleView* m_moduleView = nullptr;

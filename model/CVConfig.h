@@ -28,6 +28,11 @@ public:
     ModelObserver* GetLibrary() const { return m_library; }
     void SetLibrary(ModelObserver* library) { m_library = library; }
 
+    /// The Library's revision at the last change of anything in this Module (0: unknown),
+    /// set by the Library; indexes over the Module are rebuilt when it moves on.
+    std::uint64_t GetContentRevision() const { return m_contentRevision; }
+    void SetContentRevision(std::uint64_t revision) { m_contentRevision = revision; }
+
     /// Flag bit 1.
     bool IsLocked() const;
 
@@ -88,6 +93,7 @@ private:
     CVObList* m_aliasList = nullptr;
     CVObList* m_startupList = nullptr;
     std::int32_t m_position = -1;
+    std::uint64_t m_contentRevision = 0;
     std::string m_author;
     std::uint32_t m_moduleReserved = 1;
     ModelObserver* m_library = nullptr;

@@ -133,5 +133,39 @@ TEST_F(CommandOffersTest, TheIndexFollowsRenamesTypesRemovalsAndModuleMoves) {
     EXPECT_EQ(Find("stroll", 0), nullptr);
 }
 
+TEST_F(CommandOffersTest, IdleStepsBuildOneModuleEachAndAnEditRebuildsOnlyItsModule) {
+    CVConfig& first = AddModule();
+    CVConfig& second = AddModule();
+    CVConfig& third = AddModule();
+    CVCommand& walk = AddDef(first, "walk", ParamNone);
+    AddDef(second, "run", ParamNone);
+    AddDef(third, "jump", ParamNone);
+
+    EXPECT_FALSE(offers.Update(doc, 1));
+    EXPECT_FALSE(offers.Update(doc, 1));
+    EXPECT_TRUE(offers.Update(doc, 1));
+    EXPECT_TRUE(offers.Update(doc, 0)); // nothing left to build
+    EXPECT_EQ(offers.Find("JUMP", 2), third.GetList(TypeDefinitionList)->GetChild(0));
+
+    // A rename in one Module leaves the others' parts as they were: one step brings the
+    // whole index up to date.
+    ASSERT_EQ(walk.Rename("stroll"), 0);
+    EXPECT_FALSE(offers.Update(doc, 0));
+    EXPECT_TRUE(offers.Update(doc, 1));
+    EXPECT_EQ(offers.Find("stroll", 2), &walk);
+    EXPECT_EQ(offers.Find("walk", 2), nullptr);
+    // A Module added in the middle is built; a Module taken out is forgotten.
+    CVConfig& middle = AddModule();
+    AddDef(middle, "walk", ParamNone);
+    ASSERT_TRUE(doc.MoveModule(middle, true));
+    EXPECT_TRUE(offers.Update(doc, 1));
+    EXPECT_NE(offers.Find("walk", 2), nullptr);
+    std::unique_ptr<CVConfig> taken = doc.RemoveModule(middle, true);
+    ASSERT_NE(taken, nullptr);
+    EXPECT_TRUE(offers.Update(doc, 0));
+    EXPECT_EQ(offers.Find("walk", 2), nullptr);
+    EXPECT_EQ(OfferedNames(2), (std::vector<std::string>{"jump", "run", "stroll"}));
+}
+
 } // namespace
 } // namespace vantor

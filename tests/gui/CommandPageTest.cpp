@@ -15,7 +15,10 @@ namespace {
 class CommandPageTest : public PageFixture {
 protected:
     QComboBox* Box() { return Find<QComboBox>("commandBox"); }
+    /// The names in the box's list, as the user sees them when it opens.
     QStringList Offered() {
+        Box()->showPopup();
+        Box()->hidePopup();
         QStringList names;
         for (int i = 0; i < Box()->count(); ++i)
             names.append(Box()->itemText(i));
@@ -58,6 +61,28 @@ TEST_F(CommandPageTest, OffersTheModulesUpToItsOwnTheLastOneWinning) {
     ASSERT_EQ(jump.Rename("leap"), 0);
     Show(&AddStartup(third));
     EXPECT_EQ(Offered(), QStringList({"bark", "Crouch", "FIRE", "leap"}));
+}
+
+TEST_F(CommandPageTest, TheListIsFilledWhenNeededKeepingWhatWasTyped) {
+    CVConfig& module = AddModule("Moves");
+    AddDef(module, "Forward", ParamAction);
+    AddDef(module, "Back", ParamAction);
+    CCmdFrag& fragment = AddStartup(module);
+    Show(&fragment);
+    EXPECT_EQ(Box()->count(), 0); // nothing sorted just to show the fragment
+
+    TypeCommand(QStringLiteral("forw"));
+    Box()->lineEdit()->setCursorPosition(2);
+    EXPECT_EQ(Offered(), QStringList({"Back", "Forward"}));
+    EXPECT_EQ(Box()->currentText(), QStringLiteral("forw"));
+    EXPECT_EQ(Box()->lineEdit()->cursorPosition(), 2);
+    EXPECT_EQ(fragment.GetCommand(), "forw");
+
+    // The arrow keys step through the list, filled first.
+    Show(&AddStartup(module));
+    QTest::keyClick(Box()->lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(Box()->count(), 2);
+    EXPECT_EQ(Box()->currentText(), QStringLiteral("Back"));
 }
 
 TEST_F(CommandPageTest, TypingAppliesEachPrefixUntilTheWholeNameMatches) {

@@ -2,6 +2,7 @@
 
 #include "app/MessageService.h"
 #include "resources/StringIds.h"
+#include "ui/frame/AccessibleName.h"
 #include "ui/frame/ModelText.h"
 
 #include <QButtonGroup>
@@ -73,7 +74,9 @@ CLibWizPage1::CLibWizPage1(MessageService& messages, QWidget* parent)
     connect(m_folder, &QLineEdit::textChanged, this, [this] { m_folderChanged = true; });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("New Library Filename:"), this), 0, 0, 1, 2);
+    auto* fileLabel = new QLabel(tr("New Library Filename:"), this);
+    fileLabel->setBuddy(m_file);
+    layout->addWidget(fileLabel, 0, 0, 1, 2);
     layout->addWidget(m_file, 1, 0);
     layout->addWidget(browseFile, 1, 1);
     layout->addWidget(Note(tr("This is the name of the library file. Typically it will be in "
@@ -81,7 +84,9 @@ CLibWizPage1::CLibWizPage1(MessageService& messages, QWidget* parent)
                            this),
                       2, 0, 1, 2);
     layout->setRowMinimumHeight(3, 12);
-    layout->addWidget(new QLabel(tr("Game Engine Folder:"), this), 4, 0, 1, 2);
+    auto* folderLabel = new QLabel(tr("Game Engine Folder:"), this);
+    folderLabel->setBuddy(m_folder);
+    layout->addWidget(folderLabel, 4, 0, 1, 2);
     layout->addWidget(m_folder, 5, 0);
     layout->addWidget(browseFolder, 5, 1);
     layout->addWidget(
@@ -161,6 +166,7 @@ CLibWizPage2::CLibWizPage2(QWidget* parent)
 
     auto* label = new QLabel(tr("Choose existing &Games to add to this library:"), this);
     label->setBuddy(m_games);
+    NameAfterCaption(m_games, label->text());
     auto* scriptFile = new QGroupBox(tr("Script File"), this);
     scriptFile->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     auto* radios = new QVBoxLayout(scriptFile);
@@ -231,6 +237,7 @@ CLibWizPage3::CLibWizPage3(QString exampleFolder, QWidget* parent)
     setTitle(tr("Library Wizard (Step 3 of 3)"));
     auto* label = new QLabel(tr("Chose standard Modules to include in Library:"), this);
     label->setBuddy(m_modules);
+    NameAfterCaption(m_modules, label->text());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_modules);

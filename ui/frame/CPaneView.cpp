@@ -1,6 +1,7 @@
 #include "ui/frame/CPaneView.h"
 
 #include "model/CMTObj.h"
+#include "ui/frame/AccessibleName.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
@@ -19,6 +20,9 @@ CPaneView::CPaneView(const QString& headerText, QAbstractItemView* view, QWidget
     setFocusProxy(m_view);
     setFocusPolicy(Qt::ClickFocus);
     m_view->installEventFilter(this);
+    // Screen readers name the pane and its list after the header, shown or not.
+    NameAfterCaption(this, headerText);
+    NameAfterCaption(m_view, headerText);
     WatchSelection();
     UpdateLayout();
 }

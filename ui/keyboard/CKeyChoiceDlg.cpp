@@ -25,6 +25,7 @@ CKeyChoiceDlg::CKeyChoiceDlg(const QString& caption, const QString& keyName, con
     explanation->setWordWrap(true);
 
     m_list->setObjectName(QStringLiteral("modules"));
+    m_list->setAccessibleName(tr("Modules"));
     m_list->setViewMode(QListView::ListMode);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setIconSize(QSize(16, 15));

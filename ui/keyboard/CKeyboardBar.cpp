@@ -86,6 +86,7 @@ CKeyboardBar::CKeyboardBar(const QImage& picture, QWidget* parent)
     Render();
     UpdateScale();
     SetCaption(tr("Binds (no Game selected)"));
+    setAccessibleName(tr("Keyboard"));
 }
 
 CKeyboardBar::~CKeyboardBar() = default;
@@ -138,7 +139,7 @@ void CKeyboardBar::SetGame(CVantorDoc* library, CScript* game) {
     Render();
     update();
     if (hasFocus() && m_focusKey)
-        ShowStatus(ToolTipText(m_focusKey));
+        ShowFocusKey();
 }
 
 // For each state: a work mask of that state's key rectangles, cut down to the key faces, then
@@ -325,6 +326,20 @@ void CKeyboardBar::ShowStatus(const QString& text) {
     }
 }
 
+void CKeyboardBar::ShowFocusKey() {
+    const std::uint16_t code = m_focusKey;
+    ShowStatus(ToolTipText(code));
+    // A screen reader reads the focused key and its state as the window's name, and what the
+    // tool tip says as its description; setting them announces the change.
+    static const char* const kStates[] = {QT_TR_NOOP("not bound"), QT_TR_NOOP("bound once"),
+                                          QT_TR_NOOP("bound more than once")};
+    const int state = KeyState(code);
+    setAccessibleName(state < 0
+                          ? tr("Keyboard")
+                          : tr("Key %1, %2").arg(KeyName(code), tr(kStates[std::min(state, 2)])));
+    setAccessibleDescription(ToolTipText(code));
+}
+
 // --- Mouse -----------------------------------------------------------------------------------
 
 QWidget* CKeyboardBar::FloatingDock() const {
@@ -415,13 +430,15 @@ void CKeyboardBar::focusInEvent(QFocusEvent* event) {
         });
         m_focusKey = first->first;
     }
-    ShowStatus(ToolTipText(m_focusKey));
+    ShowFocusKey();
     update();
     QWidget::focusInEvent(event);
 }
 
 void CKeyboardBar::focusOutEvent(QFocusEvent* event) {
     ShowStatus(QString());
+    setAccessibleName(tr("Keyboard"));
+    setAccessibleDescription(QString());
     update();
     QWidget::focusOutEvent(event);
 }
@@ -431,7 +448,7 @@ void CKeyboardBar::SetFocusKey(std::uint16_t code) {
         return;
     m_focusKey = code;
     if (hasFocus())
-        ShowStatus(ToolTipText(code));
+        ShowFocusKey();
     update();
 }
 

@@ -103,6 +103,8 @@ private:
     void UpdateScale();
     void SetCaption(const QString& caption);
     void ShowStatus(const QString& text);
+    /// The focused key in the status bar and as the window's accessible name and description.
+    void ShowFocusKey();
     void ActOnKey(std::uint16_t code);
     bool ShowToolTip(const QPoint& point, const QPoint& globalPoint);
     QPoint PicturePoint(const QPointF& point) const;

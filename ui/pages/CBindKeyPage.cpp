@@ -15,6 +15,7 @@ namespace vantor {
 CBindKeyPage::CBindKeyPage(QWidget* parent) : CObjectPage(parent), m_keys(new QListWidget) {
     setObjectName(QStringLiteral("bindKeyPage"));
     m_keys->setObjectName(QStringLiteral("keyList"));
+    m_keys->setAccessibleName(tr("Key"));
     m_keys->setViewMode(QListView::ListMode);
     m_keys->setFlow(QListView::TopToBottom);
     m_keys->setWrapping(true);

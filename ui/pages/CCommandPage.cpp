@@ -9,6 +9,7 @@
 #include "model/TextUtil.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
+#include "ui/frame/AccessibleName.h"
 #include "ui/frame/ModelText.h"
 
 #include <QAbstractListModel>
@@ -28,6 +29,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,28 +44,77 @@ constexpr int kSliderSteps = 100;
 } // namespace
 
 /// The command box's list: the offered names, already sorted. Holds copies of the names, so
-/// that nothing it shows can outlive its object.
+/// that nothing it shows can outlive its object; all of them in one block of text, so that a
+/// list of a million names is one allocation to make and to free.
 class OfferedNamesModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void SetNames(std::vector<std::string> names) {
+    void SetNames(const std::vector<const CVCommand*>& commands) {
         beginResetModel();
-        m_names = std::move(names);
+        m_text.clear();
+        m_ends.clear();
+        std::size_t length = 0;
+        for (const CVCommand* command : commands)
+            length += command->GetName().size();
+        m_text.reserve(length);
+        m_ends.reserve(commands.size());
+        for (const CVCommand* command : commands) {
+            m_text += command->GetName();
+            m_ends.push_back(m_text.size());
+        }
         endResetModel();
     }
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : static_cast<int>(m_names.size());
+        return parent.isValid() ? 0 : static_cast<int>(m_ends.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= static_cast<int>(m_names.size()) ||
+        if (!index.isValid() || index.row() >= static_cast<int>(m_ends.size()) ||
             (role != Qt::DisplayRole && role != Qt::EditRole))
             return {};
-        return FromModelText(m_names[static_cast<std::size_t>(index.row())]);
+        const auto row = static_cast<std::size_t>(index.row());
+        const std::size_t begin = row == 0 ? 0 : m_ends[row - 1];
+        return FromModelText(std::string_view(m_text).substr(begin, m_ends[row] - begin));
     }
 
 private:
-    std::vector<std::string> m_names;
+    std::string m_text;              // the names one after the other
+    std::vector<std::size_t> m_ends; // where each name ends in m_text
+};
+
+/// The command box. Its list is filled only when the user comes to need it: before it opens,
+/// before the arrow keys or the wheel step through it. Showing a fragment of a Library of
+/// a million objects then sorts no names.
+class OfferBox : public QComboBox {
+public:
+    explicit OfferBox(std::function<void()> fillList) : m_fillList(std::move(fillList)) {}
+
+    void showPopup() override {
+        m_fillList();
+        QComboBox::showPopup();
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            m_fillList();
+            break;
+        default:
+            break;
+        }
+        QComboBox::keyPressEvent(event);
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        m_fillList();
+        QComboBox::wheelEvent(event);
+    }
+
+private:
+    std::function<void()> m_fillList;
 };
 
 /// The up-down buttons at the number field's right edge: each step writes the field's value
@@ -83,6 +134,7 @@ public:
             auto* button = new QToolButton;
             button->setObjectName(up ? QStringLiteral("spinUp") : QStringLiteral("spinDown"));
             button->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
+            button->setAccessibleName(up ? tr("Step up") : tr("Step down"));
             button->setFocusPolicy(Qt::NoFocus);
             button->setAutoRepeat(true);
             button->setFixedSize(field->fontMetrics().averageCharWidth() * 2 + 6,
@@ -131,12 +183,13 @@ private:
 };
 
 CCommandPage::CCommandPage(QWidget* parent)
-    : CObjectPage(parent), m_commandBox(new QComboBox), m_offered(new OfferedNamesModel(this)),
-      m_paramLabel(new QLabel(tr("&Param:"))), m_number(new QLineEdit),
-      m_spinner(new Spinner(m_number)), m_slider(new QSlider(Qt::Horizontal)),
-      m_text(new QLineEdit), m_switches(new QButtonGroup(this)),
-      m_on(new QPushButton(tr("O&N (+)"))), m_off(new QPushButton(tr("O&FF (-)"))),
-      m_third(new QPushButton(tr("&Toggle"))) {
+    : CObjectPage(parent), m_commandBox(new OfferBox([this] { FillList(); })),
+      m_offered(new OfferedNamesModel(this)), m_paramLabel(new QLabel(tr("&Param:"))),
+      m_number(new QLineEdit), m_spinner(new Spinner(m_number)),
+      m_slider(new QSlider(Qt::Horizontal)), m_text(new QLineEdit),
+      m_switches(new QButtonGroup(this)), m_on(new QPushButton(tr("O&N (+)"))),
+      m_off(new QPushButton(tr("O&FF (-)"))), m_third(new QPushButton(tr("&Toggle"))),
+      m_indexStep(new QTimer(this)) {
     setObjectName(QStringLiteral("commandPage"));
     m_commandBox->setObjectName(QStringLiteral("commandBox"));
     m_paramLabel->setObjectName(QStringLiteral("paramLabel"));
@@ -160,6 +213,7 @@ CCommandPage::CCommandPage(QWidget* parent)
         list->setUniformItemSizes(true); // the list may hold very many names
     auto* commandLabel = new QLabel(tr("&Command:"));
     commandLabel->setBuddy(m_commandBox);
+    NameAfterCaption(m_commandBox->lineEdit(), commandLabel->text());
 
     m_slider->setRange(0, kSliderSteps);
     m_slider->setTickInterval(10);
@@ -214,6 +268,13 @@ CCommandPage::CCommandPage(QWidget* parent)
         if (!m_leavingBox)
             ApplyCommand(m_commandBox->itemText(index));
     });
+    m_indexStep->setSingleShot(true);
+    m_indexStep->setInterval(0);
+    connect(m_indexStep, &QTimer::timeout, this, [this] {
+        int moduleRow = -1;
+        if (CVantorDoc* library = Library(moduleRow); library && !m_offers.Update(*library, 1))
+            m_indexStep->start();
+    });
     connect(m_switches, &QButtonGroup::idClicked, this, &CCommandPage::SwitchClicked);
     connect(m_slider, &QSlider::actionTriggered, this, [this] { m_sliderAction = true; });
     connect(m_slider, &QSlider::valueChanged, this, &CCommandPage::SliderValueChanged);
@@ -231,6 +292,10 @@ bool CCommandPage::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = event->type() == QEvent::KeyPress &&
                            (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        if (enter || (leaving && m_typed)) {
+            // The box matches the text against its list: the list must be there.
+            FillList();
+        }
         if (leaving || enter) {
             m_leavingBox = true;
             QTimer::singleShot(0, this, [this] { m_leavingBox = false; });
@@ -260,27 +325,46 @@ void CCommandPage::LoadFromObject() {
         return;
     int moduleRow = -1;
     CVantorDoc* library = Library(moduleRow);
-    // The list is made again only when the Library changed or the fragment is in another
-    // Module than the one the list was made for.
+    // The list is emptied, to be made again when it is needed, only when the Library changed
+    // or the fragment is in another Module than the one the list was made for.
     const ListKey key{library, library ? library->GetRevision() : 0, moduleRow};
     if (!(key == m_listKey)) {
-        std::vector<std::string> names;
-        if (library) {
-            m_offers.Update(*library);
-            const std::vector<const CVCommand*> offered = m_offers.Offered(moduleRow);
-            names.reserve(offered.size());
-            for (const CVCommand* command : offered)
-                names.push_back(command->GetName());
-        } else {
+        if (!library)
             m_offers.Clear();
-        }
-        m_offered->SetNames(std::move(names));
+        m_offered->SetNames({});
         m_listKey = key;
+        m_listFilled = false;
     }
+    m_typed = false;
+    // The index is brought up to date in idle steps, one Module at a time, so that the first
+    // keystroke finds it ready without the page ever waiting for a whole big Library.
+    if (library)
+        m_indexStep->start();
     // Showing the fragment's name is not an edit: nothing is applied.
     m_commandBox->setCurrentIndex(-1);
     m_commandBox->setEditText(FromModelText(fragment->GetCommand()));
     LayOut();
+}
+
+void CCommandPage::FillList() {
+    if (m_listFilled)
+        return;
+    m_listFilled = true;
+    int moduleRow = -1;
+    CVantorDoc* library = Library(moduleRow);
+    if (!library)
+        return;
+    m_offers.Update(*library);
+    // Filling the list clears the box's text: what the user sees and typed stays as it was.
+    QLineEdit* edit = m_commandBox->lineEdit();
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    const bool modified = edit->isModified();
+    m_offered->SetNames(m_offers.Offered(moduleRow));
+    m_commandBox->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
+    edit->setModified(modified);
 }
 
 void CCommandPage::SaveToObject() {
@@ -294,6 +378,7 @@ void CCommandPage::ApplyCommand(const QString& text) {
     CCmdFrag* fragment = Fragment();
     if (!fragment)
         return;
+    m_typed = true;
     const CVCommand* command = nullptr;
     int moduleRow = -1;
     if (CVantorDoc* library = Library(moduleRow)) {

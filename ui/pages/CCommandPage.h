@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QTimer;
 
 namespace vantor {
 
@@ -39,6 +40,8 @@ private:
     /// The Library and the row of the Module that hold the fragment (null, -1: none).
     CVantorDoc* Library(int& moduleRow) const;
     void ApplyCommand(const QString& text);
+    /// Fills the command box's list, if it is not filled for the current fragment yet.
+    void FillList();
     void LayOut();
     void CommitNumber();
     void CommitText();
@@ -59,6 +62,7 @@ private:
     QPushButton* m_on;
     QPushButton* m_off;
     QPushButton* m_third;
+    QTimer* m_indexStep; // builds the offers index in idle steps
     struct ListKey {
         const CVantorDoc* library = nullptr;
         std::uint64_t revision = 0;
@@ -67,7 +71,9 @@ private:
     };
 
     CommandOffers m_offers;
-    ListKey m_listKey; // what the list in the command box was made for
+    ListKey m_listKey;         // what the list in the command box was made for
+    bool m_listFilled = false; // the list holds the names for m_listKey
+    bool m_typed = false;      // the user typed in the box since the fragment was shown
     float m_sliderStep = 0;
     bool m_sliderAction = false; // a user's slider action whose value change is under way
     bool m_leavingBox = false;   // the box's own matching as the user leaves it or hits Enter
