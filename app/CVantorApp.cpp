@@ -15,6 +15,7 @@
 #include "ui/dialogs/COptionsDlg.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandRouter.h"
+#include "ui/frame/ModelText.h"
 #include "ui/keyboard/CKeyboardBar.h"
 
 #include <QAction>
@@ -43,11 +44,6 @@ namespace {
 
 const QString kOpenFilesGroup = QStringLiteral("OpenFiles");
 
-QString Text(int id) {
-    const std::string_view text = LoadString(id);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QSettings UserSettings() {
     return QSettings(kSettingsCompany, kSettingsApplication);
 }
@@ -67,7 +63,7 @@ CVantorApp::CVantorApp(int& argc, char** argv)
     connect(m_keyboardTimer, &QTimer::timeout, this, &CVantorApp::RefreshKeyboard);
     setOrganizationName(QString::fromLatin1(kSettingsCompany));
     setApplicationName(QString::fromLatin1(kSettingsApplication));
-    setApplicationDisplayName(Text(IDS_APP_TITLE));
+    setApplicationDisplayName(LoadText(IDS_APP_TITLE));
     setApplicationVersion(QStringLiteral("1.02"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantor.png")));
 }
@@ -230,7 +226,7 @@ int CVantorApp::RestoreOpenFiles() {
         if (!path.isEmpty() && m_host->OpenLibrary(path))
             ++opened;
     if (ok && opened != count)
-        Messages().Warning(Text(IDS_RESTORE_FAILED));
+        Messages().Warning(LoadText(IDS_RESTORE_FAILED));
     return opened;
 }
 
@@ -323,9 +319,9 @@ void CVantorApp::ShowAbout() {
 }
 
 void CVantorApp::OpenHomePage() {
-    const QString address = Text(IDS_HOME_PAGE);
+    const QString address = LoadText(IDS_HOME_PAGE);
     if (!QDesktopServices::openUrl(QUrl(address)))
-        Messages().Warning(Text(IDS_HOME_PAGE_FAILED).arg(address));
+        Messages().Warning(LoadText(IDS_HOME_PAGE_FAILED).arg(address));
 }
 
 QString CVantorApp::ManualPath() const {
@@ -336,7 +332,7 @@ QString CVantorApp::ManualPath() const {
 void CVantorApp::OpenManual() {
     const QString path = ManualPath();
     if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        Messages().Warning(Text(IDS_MANUAL_FAILED).arg(QDir::toNativeSeparators(path)));
+        Messages().Warning(LoadText(IDS_MANUAL_FAILED).arg(QDir::toNativeSeparators(path)));
 }
 
 void CVantorApp::RunPrintSetup() {

@@ -3,6 +3,7 @@
 // Timing of the GUI benchmarks' steps.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <chrono>
@@ -11,6 +12,11 @@ namespace vantor::bench {
 
 inline double Ms(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
+}
+
+/// The seconds a running timer has counted.
+inline double Seconds(const QElapsedTimer& timer) {
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 
 /// The wall-clock time of `step()` in milliseconds.

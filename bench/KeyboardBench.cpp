@@ -1,5 +1,7 @@
 // The Keyboard window at scale: refreshing over a Library with 1,000,000 Binds against a plain
 // walk over the same Binds, and the hit test against a search of every key.
+
+#include "BenchSteps.h"
 #include "document/CVantorDoc.h"
 #include "model/CKeyTable.h"
 #include "model/CScript.h"
@@ -17,13 +19,9 @@
 
 using namespace vantor;
 
-namespace {
+using vantor::bench::Seconds;
 
-double Seconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
-}
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -5,6 +5,7 @@
 //
 //   rematch_dialog_bench [commands]      (offscreen unless QT_QPA_PLATFORM says otherwise)
 
+#include "BenchSteps.h"
 #include "document/CVantorDoc.h"
 #include "model/CCmdFrag.h"
 #include "model/CVCommand.h"
@@ -22,6 +23,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using vantor::bench::Seconds;
 
 namespace {
 
@@ -62,10 +65,6 @@ std::unique_ptr<CVantorDoc> MakeLibrary(std::size_t commands) {
         library->AddModule(std::move(module));
     }
     return library;
-}
-
-double Seconds(const QElapsedTimer& timer) {
-    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include "ui/frame/ClipboardFormats.h"
 #include "ui/frame/CommandRouter.h"
 #include "ui/frame/LibraryCommands.h"
+#include "ui/frame/ModelText.h"
 #include "ui/frame/ModuleMenus.h"
 #include "ui/frame/ModuleTreeIcons.h"
 #include "ui/frame/ModuleTreeModel.h"
@@ -36,11 +37,6 @@
 
 namespace vantor {
 namespace {
-
-QString Text(int id) {
-    const std::string_view text = LoadString(id);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QByteArray Bytes(const std::string& bytes) {
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -387,7 +383,7 @@ void CModuleView::Paste() {
         } catch (const std::exception&) {
         }
     }
-    CVantorApp::Instance()->Messages().Warning(Text(IDS_PASTE_FAILED));
+    CVantorApp::Instance()->Messages().Warning(LoadText(IDS_PASTE_FAILED));
 }
 
 void CModuleView::Delete() {
@@ -396,7 +392,7 @@ void CModuleView::Delete() {
         return;
     if (CVantorApp::Instance()->Settings().confirmAll) {
         const int question = node->ConfirmDelete();
-        if (question == 0 || !CVantorApp::Instance()->Messages().AskYesNo(Text(question)))
+        if (question == 0 || !CVantorApp::Instance()->Messages().AskYesNo(LoadText(question)))
             return;
     }
     DeleteTreeObject(*node);

@@ -10,6 +10,7 @@
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CPaneView.h"
 #include "ui/frame/FileDrop.h"
+#include "ui/frame/ModelText.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,11 +24,6 @@ namespace vantor {
 namespace {
 
 const QString kLibraryFilter = QStringLiteral("Vantor Library files (*.vtl);;All Files (*)");
-
-QString Text(int id) {
-    const std::string_view text = LoadString(id);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // File names and the core's messages (which may name a file) are in the file system's
 // encoding.
@@ -162,7 +158,7 @@ QStringList LibraryWindows::OpenLibraryPaths() const {
 bool LibraryWindows::SaveModified(CChildFrame& window) {
     if (!window.Document().IsModified())
         return true;
-    switch (App().Messages().AskYesNoCancel(Text(IDS_ASK_TO_SAVE).arg(window.LibraryName()))) {
+    switch (App().Messages().AskYesNoCancel(LoadText(IDS_ASK_TO_SAVE).arg(window.LibraryName()))) {
     case MessageService::SaveAnswer::Yes:
         return SaveLibrary(window, false);
     case MessageService::SaveAnswer::No:
@@ -197,7 +193,7 @@ bool LibraryWindows::SaveLibrary(CChildFrame& window, bool saveAs) {
         return false;
     }
     if (result.scriptFailed)
-        app.Messages().Warning(Text(IDS_SCRIPTS_WRITE_FAILED));
+        app.Messages().Warning(LoadText(IDS_SCRIPTS_WRITE_FAILED));
     if (path != oldPath) {
         m_byPath.removeIf(
             [&window](PathIndex::iterator entry) { return entry.value() == &window; });
@@ -280,7 +276,7 @@ void LibraryWindows::DropFiles(const QList<QUrl>& urls, const QPoint& framePoint
             continue;
         }
         if (kind == DroppedFileKind::Other) {
-            messages.Warning(Text(IDS_DROP_WRONG_TYPE));
+            messages.Warning(LoadText(IDS_DROP_WRONG_TYPE));
             continue;
         }
         const bool module = kind == DroppedFileKind::Module;
@@ -289,7 +285,7 @@ void LibraryWindows::DropFiles(const QList<QUrl>& urls, const QPoint& framePoint
             bool& told = module ? toldNoLibraryForModule : toldNoLibraryForScript;
             if (!told)
                 messages.Warning(
-                    Text(module ? IDS_DROP_MODULE_NO_LIBRARY : IDS_DROP_SCRIPT_NO_LIBRARY));
+                    LoadText(module ? IDS_DROP_MODULE_NO_LIBRARY : IDS_DROP_SCRIPT_NO_LIBRARY));
             told = true;
             continue;
         }
@@ -297,7 +293,7 @@ void LibraryWindows::DropFiles(const QList<QUrl>& urls, const QPoint& framePoint
         const int failure = module ? library.ImportModuleFile(FileName(path))
                                    : library.ImportScriptFile(FileName(path));
         if (failure != 0)
-            messages.Warning(Text(failure));
+            messages.Warning(LoadText(failure));
     }
 }
 
