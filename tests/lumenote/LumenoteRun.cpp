@@ -9,8 +9,10 @@ LumenoteRun::LumenoteRun() : ProgramRun("lumenote-test") {
 }
 
 RunResult LumenoteRun::Run(const std::vector<std::string>& args, bool viewer) const {
+    // Without the viewer PATH names only an empty folder: the system's own xdg-open
+    // must not be found either.
     return RunIn(LUMENOTE_PROGRAM, args,
-                 {"PATH=" + Path(viewer ? "bin" : "empty-bin") + ":/usr/bin:/bin"});
+                 {"PATH=" + (viewer ? Path("bin") + ":/usr/bin:/bin" : Path("empty-bin"))});
 }
 
 std::string expectedPage(const std::string& title, const std::string& body) {
