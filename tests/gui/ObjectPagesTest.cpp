@@ -2,9 +2,11 @@
 // commit and refuse, and which edits mark the Library modified.
 #include "PageFixture.h"
 #include "model/CKeyTable.h"
+#include "ui/frame/CModuleView.h"
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +58,35 @@ TEST_F(ObjectPagesTest, DefinitionTypeButtonsSwitchTheRangeShown) {
     LeaveField();
     EXPECT_EQ(definition.GetDescription(), "line one\r\ntwo");
     EXPECT_FALSE(Doc().IsModified());
+}
+
+// Alt with a letter: the page's own control of that mnemonic while the focus is in the page
+// ("Use S&lider" against "&Library"), the menu bar otherwise and for letters the page lacks.
+TEST_F(ObjectPagesTest, MnemonicsGoToThePageWhileItHasTheFocus) {
+    CVConfig& module = AddModule("Defs");
+    CVCommand& definition = AddDef(module, "volume", ParamReal);
+    Show(&definition);
+    const auto press = [](QWidget* focus, Qt::Key key) {
+        focus->setFocus();
+        QTest::keyClick(focus, key, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        const QString title = menu ? menu->title() : QString();
+        if (menu)
+            menu->close();
+        return title;
+    };
+    QWidget* name = Find("definitionName");
+    EXPECT_EQ(press(name, Qt::Key_L), QString());
+    EXPECT_TRUE(definition.GetUseSlider());
+    EXPECT_EQ(press(name, Qt::Key_L), QString());
+    EXPECT_FALSE(definition.GetUseSlider());
+    EXPECT_EQ(press(name, Qt::Key_X), QString());
+    EXPECT_EQ(QApplication::focusWidget(), Find("rangeMax"));
+    EXPECT_EQ(press(name, Qt::Key_W), QStringLiteral("&Window"));
+
+    QWidget* tree = Active()->ModuleTreeView().Tree();
+    EXPECT_EQ(press(tree, Qt::Key_L), QStringLiteral("&Library"));
+    EXPECT_FALSE(definition.GetUseSlider());
 }
 
 TEST_F(ObjectPagesTest, DefinitionBoundsCommitRefuseAndRefill) {

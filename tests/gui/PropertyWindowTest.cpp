@@ -2,6 +2,7 @@
 // which pages save and load, renames from elsewhere, the focus, and the main window's keys
 // inside a page.
 #include "PageFixture.h"
+#include "ui/frame/CModuleView.h"
 #include "app/CVantorApp.h"
 #include "model/CVAliasActSub.h"
 #include "ui/frame/CChildFrame.h"
@@ -170,6 +171,16 @@ TEST_F(PropertyWindowTest, APageThatGoesAwayKeepsTheFocusHereAndNeverLeavesTwoPa
     EXPECT_EQ(QApplication::focusWidget(), &Prop());
     Show(&game);
     EXPECT_TRUE(Prop().Page(CObjectProp::GamePage)->isAncestorOf(QApplication::focusWidget()));
+
+    // Once the focus has gone elsewhere, a page change leaves it there: arrow keys that walk
+    // the Module Pane's tree from a Module onto a list must stay in the tree.
+    QWidget* tree = Active()->ModuleTreeView().Tree();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    ASSERT_EQ(QApplication::focusWidget(), tree);
+    Show(&module);
+    Show(module.GetList(TypeDefinitionList));
+    Show(&fragment);
+    EXPECT_EQ(QApplication::focusWidget(), tree);
 
     // Another object shown while the page is being hidden (as when another window becomes
     // active then) is the one that stays, alone.

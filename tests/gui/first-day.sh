@@ -149,6 +149,17 @@ wait_until 10 "the dropped Module did not reach Duel's script" \
 file_has "$work/Duel.vtl" twojump || fail "Duel.vtl lacks the dropped Module"
 file_has "$work/Arena.vtl" twojump || fail "the copy took the Module out of Arena.vtl"
 
+echo "Alt+L in the Module Pane opens the Library menu, though the Definition page has S&lider"
+keys alt+w 2
+wait_until 5 "Window > 2 is not Arena.vtl" title_is "Arena.vtl - Vantor"
+keys F10 Home Left Right Down Right
+type_text sensitivity
+keys alt+l m
+wait_until 5 "Alt+L, M made no Module" title_is "Arena.vtl* - Vantor"
+type_text Keyed
+keys Return ctrl+s
+wait_until 10 "the Module from the menu did not reach Arena.vtl" file_has "$work/Arena.vtl" Keyed
+
 echo "The Keyboard dock is shown at the left: a double click on its title floats it"
 xdotool mousemove --window "$window" 60 59 click --repeat 2 --delay 80 1
 wait_until 5 "no Keyboard window floated off the left dock" \

@@ -5,9 +5,12 @@
 #include "resources/StringTable.h"
 #include "ui/frame/ModelText.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 
@@ -40,6 +43,21 @@ bool IsMainWindowShortcut(QWidget* field, const QKeyEvent& key) {
             if (shortcut == pressed)
                 return true;
     return false;
+}
+
+// The widget a mnemonic acts on: a label's buddy, a button itself.
+QWidget* MnemonicWidget(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->buddy();
+    return control;
+}
+
+QString MnemonicText(const QWidget* control) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    return {};
 }
 
 } // namespace
@@ -90,10 +108,68 @@ void CObjectPage::WatchField(QWidget* field, std::function<void()> commit) {
         m_commits.emplace_back(field, std::move(commit));
 }
 
+// The page answers its mnemonics itself, and only while the focus is in it: its buttons give
+// up the shortcuts Qt made from their texts (else "Use S&lider" would compete with the menu
+// bar's "&Library" wherever the focus is), and what a label's buddy shortcut still delivers
+// is dropped in the filter.
+void CObjectPage::WatchMnemonics() {
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(child))
+            button->setShortcut(QKeySequence());
+        if (child->focusPolicy() != Qt::NoFocus || qobject_cast<QLabel*>(child))
+            child->installEventFilter(this);
+    }
+}
+
+std::vector<QWidget*> CObjectPage::MnemonicTargets(const QKeyEvent& key) const {
+    std::vector<QWidget*> targets;
+    const bool letterOrDigit = (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) ||
+                               (key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9);
+    if (key.modifiers() != Qt::AltModifier || !letterOrDigit)
+        return targets;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key.key())));
+    for (QWidget* control : findChildren<QWidget*>()) {
+        QWidget* target = MnemonicWidget(control);
+        if (target && target->isVisible() && target->isEnabled() &&
+            QKeySequence::mnemonic(MnemonicText(control)) == pressed)
+            targets.push_back(target);
+    }
+    return targets;
+}
+
+// One control: focus it, and click it when it is a button. Several with the same letter:
+// the focus moves on to the next of them, nothing is clicked.
+void CObjectPage::ActivateMnemonic(const std::vector<QWidget*>& targets) {
+    if (targets.size() == 1) {
+        QWidget* target = targets.front();
+        target->setFocus(Qt::ShortcutFocusReason);
+        if (auto* button = qobject_cast<QAbstractButton*>(target))
+            button->click();
+        return;
+    }
+    const auto focused = std::find(targets.begin(), targets.end(), QApplication::focusWidget());
+    const auto next = focused == targets.end() || focused + 1 == targets.end() ? targets.begin()
+                                                                               : focused + 1;
+    (*next)->setFocus(Qt::ShortcutFocusReason);
+}
+
 bool CObjectPage::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QWidget*>(watched);
     if (!field)
         return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::Shortcut)
+        return true;
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // Taking the override keeps the key from the shortcut map, where the menu bar's
+        // mnemonic of the same letter would make both ambiguous; the press then acts here.
+        const std::vector<QWidget*> targets = MnemonicTargets(*static_cast<QKeyEvent*>(event));
+        if (!targets.empty()) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                ActivateMnemonic(targets);
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // Left unaccepted, the key goes to the main window's shortcut instead of the field.
         if (IsMainWindowShortcut(field, *static_cast<QKeyEvent*>(event))) {

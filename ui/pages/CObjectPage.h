@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace vantor {
@@ -21,7 +22,8 @@ class MessageService;
 ///
 /// Enter and Escape never close or reset a page, and the main window's shortcut keys keep
 /// working inside its fields (Delete, Ctrl+C, Ctrl+X, Ctrl+V and Ctrl+A included: they run
-/// the active pane's commands instead of editing the field).
+/// the active pane's commands instead of editing the field). While the focus is in the page,
+/// Alt with a letter goes to the page's control of that mnemonic before the menu bar.
 class CObjectPage : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +44,10 @@ public:
     /// Shows the object's name again after it was changed elsewhere.
     virtual void RefreshFromObject() {}
 
+    /// Makes the page answer its own mnemonics first while the focus is in it (call once the
+    /// controls are built).
+    void WatchMnemonics();
+
     /// Where the pages show their refusals (the application's service unless set).
     static void SetMessageService(std::function<MessageService&()> service);
 
@@ -61,6 +67,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /// The page's shown and enabled controls whose mnemonic is `key` (labels by their buddy).
+    std::vector<QWidget*> MnemonicTargets(const QKeyEvent& key) const;
+    void ActivateMnemonic(const std::vector<QWidget*>& targets);
+
     ArchiveObject* m_object = nullptr;
     std::vector<std::pair<QWidget*, std::function<void()>>> m_commits;
 };

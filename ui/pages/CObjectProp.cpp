@@ -16,6 +16,7 @@
 #include "ui/pages/CModulePage.h"
 #include "ui/pages/PageIcons.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,6 +59,7 @@ CObjectProp::CObjectProp(QWidget* parent)
     for (CObjectPage* page : m_pages) {
         page->setParent(m_pageArea);
         page->hide();
+        page->WatchMnemonics();
         largest = largest.expandedTo(page->minimumSizeHint());
     }
     const int frame = m_pageArea->frameWidth();
@@ -163,7 +165,9 @@ void CObjectProp::ShowPage(int index) {
         index = kNoPage;
     update();
     if (index != m_visible) {
-        const bool hadFocus = isAncestorOf(QWidget::focusWidget());
+        // The application's focus widget: QWidget::focusWidget() would name the last child
+        // of this window that had the focus, however long ago.
+        const bool hadFocus = isAncestorOf(QApplication::focusWidget());
         CObjectPage* old = VisiblePage();
         m_visible = index;
         if (old) {
@@ -187,7 +191,8 @@ void CObjectProp::ShowPage(int index) {
         }
         m_noProperties->setVisible(page == nullptr);
         setFocusProxy(page);
-        if (hadFocus && (QWidget::focusWidget() == this || !isAncestorOf(QWidget::focusWidget())))
+        QWidget* focus = QApplication::focusWidget();
+        if (hadFocus && (focus == this || !isAncestorOf(focus)))
             setFocus(Qt::OtherFocusReason);
         return;
     }
