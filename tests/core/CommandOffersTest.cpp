@@ -3,6 +3,7 @@
 
 #include "document/CommandOffers.h"
 
+#include "LibraryTestSupport.h"
 #include "ModelTestSupport.h"
 #include "document/CVantorDoc.h"
 #include "model/CVAlias.h"
@@ -19,29 +20,13 @@
 namespace vantor {
 namespace {
 
-using test::Def;
+using test::AddAlias;
+using test::AddDef;
 
 class CommandOffersTest : public ::testing::Test {
 protected:
     CVConfig& AddModule() {
-        auto module = std::make_unique<CVConfig>();
-        module->Rename("M" + std::to_string(doc.GetModuleCount()));
-        CVConfig& added = *module;
-        doc.AddModule(std::move(module));
-        return added;
-    }
-    CVCommand& AddDef(CVConfig& module, const std::string& name, int type) {
-        auto def = Def(name, type);
-        CVCommand& added = *def;
-        module.GetList(TypeDefinitionList)->AddChild(std::move(def));
-        return added;
-    }
-    template <class Alias> Alias& AddAlias(CVConfig& module, const std::string& name) {
-        auto alias = std::make_unique<Alias>();
-        alias->Rename(name);
-        Alias& added = *alias;
-        module.GetList(TypeAliasList)->AddChild(std::move(alias));
-        return added;
+        return test::AddModule(doc, "M" + std::to_string(doc.GetModuleCount()));
     }
     std::vector<std::string> OfferedNames(int moduleRow) {
         offers.Update(doc);

@@ -3,6 +3,7 @@
 
 #include "document/Rematch.h"
 
+#include "LibraryTestSupport.h"
 #include "ModelTestSupport.h"
 #include "document/CVantorDoc.h"
 #include "document/ProgressMonitor.h"
@@ -22,23 +23,11 @@
 namespace vantor {
 namespace {
 
+using test::AddDef;
+using test::AddModule;
 using test::Def;
 using test::Frag;
 
-CVConfig& AddModule(CVantorDoc& doc, const std::string& name) {
-    auto module = std::make_unique<CVConfig>();
-    module->Rename(name);
-    CVConfig& added = *module;
-    doc.AddModule(std::move(module));
-    return added;
-}
-
-CVCommand& AddDef(CVConfig& module, const std::string& name, int type) {
-    auto def = Def(name, type);
-    CVCommand& added = *def;
-    module.GetList(TypeDefinitionList)->AddChild(std::move(def));
-    return added;
-}
 
 CVAlias& AddAlias(CVConfig& module, const std::string& name) {
     auto alias = std::make_unique<CVAlias>();

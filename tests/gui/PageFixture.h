@@ -2,6 +2,7 @@
 
 #include "FieldInput.h"
 #include "LibraryFixture.h"
+#include "tests/core/LibraryTestSupport.h"
 #include "document/CVantorDoc.h"
 #include "document/DocumentObserver.h"
 #include "model/CCmdFrag.h"
@@ -70,28 +71,7 @@ protected:
         return found;
     }
 
-    CVConfig& AddModule(const std::string& name) {
-        auto module = std::make_unique<CVConfig>();
-        module->Rename(name);
-        CVConfig& added = *module;
-        Doc().AddModule(std::move(module));
-        return added;
-    }
-    CVCommand& AddDef(CVConfig& module, const std::string& name, int type) {
-        auto def = std::make_unique<CVCommand>();
-        def->Rename(name);
-        def->SetDefParamType(type);
-        CVCommand& added = *def;
-        module.GetList(TypeDefinitionList)->AddChild(std::move(def));
-        return added;
-    }
-    template <class Alias> Alias& AddAlias(CVConfig& module, const std::string& name) {
-        auto alias = std::make_unique<Alias>();
-        alias->Rename(name);
-        Alias& added = *alias;
-        module.GetList(TypeAliasList)->AddChild(std::move(alias));
-        return added;
-    }
+    CVConfig& AddModule(const std::string& name) { return test::AddModule(Doc(), name); }
     CVBind& AddBind(CVConfig& module, std::uint16_t key) {
         auto bind = std::make_unique<CVBind>();
         if (key != 0)
